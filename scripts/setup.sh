@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Kestrane needs.
+# Safe to run again: it installs only what is missing.
+set -euo pipefail
+
+packages=(build-essential cmake libgtest-dev libgmock-dev
+          qt6-base-dev qt6-serialport-dev libgl-dev
+          xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "setup: installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then
+    SUDO=sudo
+  else
+    echo "setup: these packages are missing and this user cannot install them:" >&2
+    echo "         ${missing[*]}" >&2
+    echo "       run as root: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+else
+  SUDO=
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+if ! $SUDO apt-get update -qq || ! $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null; then
+  echo "setup: apt-get could not install: ${missing[*]}" >&2
+  echo "       install them by hand, then run this command again." >&2
+  exit 1
+fi

@@ -1,0 +1,1 @@
+int platform_placeholder() { return 0; }
