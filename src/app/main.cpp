@@ -1,9 +1,10 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "mainwindow/Form1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QMainWindow w;
+  Form1 w;
   w.show();
   return app.exec();
 }

@@ -1,1 +1,0 @@
-int platform_placeholder() { return 0; }
