@@ -149,24 +149,89 @@ bool FileExists(const std::string& path) {
 bool IsEven(long long n) { return n % 2 == 0; }
 
 LoadResult LoadFileBytes(const std::string& path, std::span<std::uint8_t> dest, std::size_t skip) {
-  std::fill(dest.begin(), dest.end(), std::uint8_t{0});
   std::error_code error;
-  if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
-    return {false, "File not found: " + path};
-  }
+  if (path.empty()) return {false, "Error 75: Path/File access error"};
+  const auto status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(status)) return {false, "Error 53: File not found"};
+  if (!std::filesystem::is_regular_file(status)) return {false, "Error 75: Path/File access error"};
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, "Cannot open file: " + path};
+  if (!in) return {false, "Error 75: Path/File access error"};
+
+  std::vector<std::uint8_t> bytes(dest.size(), 0);
   in.seekg(0, std::ios::end);
-  const auto size = static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0));
-  if (size <= skip) return {true, {}};
-  in.seekg(static_cast<std::streamoff>(skip), std::ios::beg);
-  const std::size_t count = std::min(size - skip, dest.size());
-  in.read(reinterpret_cast<char*>(dest.data()), static_cast<std::streamsize>(count));
-  if (static_cast<std::size_t>(in.gcount()) != count) {
-    std::fill(dest.begin(), dest.end(), std::uint8_t{0});
-    return {false, "Cannot read file: " + path};
+  const std::streamoff end = in.tellg();
+  if (end < 0) return {false, "Error 57: Device I/O error"};
+  const auto size = static_cast<std::size_t>(end);
+  if (size > skip) {
+    in.seekg(static_cast<std::streamoff>(skip), std::ios::beg);
+    const std::size_t count = std::min(size - skip, bytes.size());
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    if (static_cast<std::size_t>(in.gcount()) != count) {
+      return {false, "Error 57: Device I/O error"};
+    }
   }
+  std::copy(bytes.begin(), bytes.end(), dest.begin());
   return {true, {}};
+}
+
+std::optional<std::uint32_t> HexNumber(std::string_view text) {
+  if (text.empty() || text.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : text) {
+    const int digit = HexValue(c);
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return value;
+}
+
+std::optional<std::uint8_t> BinByte(std::string_view bits) {
+  if (bits.size() != 8) return std::nullopt;
+  unsigned value = 0;
+  for (char c : bits) {
+    if (c != '0' && c != '1') return std::nullopt;
+    value = value * 2 + static_cast<unsigned>(c - '0');
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
+std::optional<std::vector<std::uint8_t>> HexBytes(std::string_view text) {
+  if (text.size() % 2 != 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(text.size() / 2);
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const int high = HexValue(text[i]);
+    const int low = HexValue(text[i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
+  }
+  return bytes;
+}
+
+std::string HexText(std::span<const std::uint8_t> bytes) {
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (std::uint8_t byte : bytes) text += lHex(byte, HexForm::Cut);
+  return text;
+}
+
+bool IsDecimalText(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  int digits = 0;
+  bool point = false;
+  for (; pos < text.size() && text[pos] != ' '; ++pos) {
+    if (text[pos] >= '0' && text[pos] <= '9') {
+      ++digits;
+    } else if (text[pos] == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  return digits > 0 && pos == text.size();
 }
 
 std::string CodeText(std::span<const std::string_view> list, long long code,

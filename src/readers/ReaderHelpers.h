@@ -9,9 +9,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace readers {
 
@@ -79,7 +81,8 @@ bool FileExists(const std::string& path);
 // True when n divided by 2 leaves no remainder.
 bool IsEven(long long n);
 
-// Outcome of a loader: the caller shows its own message when ok is false.
+// Outcome of a loader. When ok is false, error is the text of the message the caller shows
+// (title "Error", exclamation icon), in the runtime's form: "Error 53: File not found".
 struct LoadResult {
   bool ok = false;
   std::string error;
@@ -87,9 +90,29 @@ struct LoadResult {
 
 // Reads the file's bytes from byte `skip` on into dest. A short file fills what it has and the
 // rest of dest is set to zero; a file longer than skip + dest.size() is read only that far.
-// Fails (dest zero-filled) when the file cannot be opened or read.
+// When the file cannot be opened or read, dest is left as it was and the result says why.
 LoadResult LoadFileBytes(const std::string& path, std::span<std::uint8_t> dest,
                          std::size_t skip = 0);
+
+// ---------------------------------------------------------------------------------------------
+// Strict readers for texts handed to setters: they answer nothing for anything else, so a
+// setter can leave its bytes alone instead of storing a guess.
+
+// 1 to 8 hex digits (either case) and nothing else.
+std::optional<std::uint32_t> HexNumber(std::string_view text);
+
+// Exactly 8 binary digits, most significant first.
+std::optional<std::uint8_t> BinByte(std::string_view bits);
+
+// An even number of hex digits, two per byte, in order; an empty text gives no bytes.
+std::optional<std::vector<std::uint8_t>> HexBytes(std::string_view text);
+
+// Each byte as two upper-case hex digits, in order.
+std::string HexText(std::span<const std::uint8_t> bytes);
+
+// A plain decimal number: optional blanks, an optional sign, digits with at most one point
+// (at least one digit), optional blanks. No exponent, no hex prefix.
+bool IsDecimalText(std::string_view text);
 
 // ---------------------------------------------------------------------------------------------
 // Code tables. The index in each list is the code the radios store.

@@ -202,6 +202,36 @@ TEST(ReaderHelpers, CodeTables) {
   EXPECT_EQ(CodeIndex(CtcssToneList, "254.10"), -1);
 }
 
+TEST(ReaderHelpers, StrictSetterTexts) {
+  EXPECT_EQ(HexNumber("1322"), 0x1322u);
+  EXPECT_EQ(HexNumber("ff"), 0xFFu);
+  EXPECT_EQ(HexNumber("FFFFFFFF"), 0xFFFFFFFFu);
+  for (const char* bad : {"", "12G", " 12", "0x12", "123456789", "-1"}) {
+    EXPECT_FALSE(HexNumber(bad).has_value()) << bad;
+  }
+
+  EXPECT_EQ(BinByte("10100101"), 0xA5);
+  EXPECT_EQ(BinByte("00000000"), 0x00);
+  for (const char* bad : {"", "1010010", "101001011", "1010010x", "2222222"}) {
+    EXPECT_FALSE(BinByte(bad).has_value()) << bad;
+  }
+
+  EXPECT_EQ(HexBytes("146520"), (std::vector<std::uint8_t>{0x14, 0x65, 0x20}));
+  EXPECT_EQ(HexBytes(""), std::vector<std::uint8_t>{});
+  EXPECT_FALSE(HexBytes("14652").has_value());
+  EXPECT_FALSE(HexBytes("14 520").has_value());
+  EXPECT_EQ(HexText(std::vector<std::uint8_t>{0x0A, 0xFF, 0x00}), "0AFF00");
+
+  struct Row {
+    const char* text;
+    bool decimal;
+  };
+  const Row rows[] = {{"12", true},     {" -5 ", true}, {"+2.5", true},  {".5", true},
+                      {"5.", true},     {"", false},    {" ", false},    {"-", false},
+                      {"1.2.3", false}, {"1e3", false}, {"&H10", false}, {"1 2", false}};
+  for (const auto& row : rows) EXPECT_EQ(IsDecimalText(row.text), row.decimal) << row.text;
+}
+
 class LoadFileBytesTest : public ::testing::Test {
  protected:
   std::string path_ =
@@ -237,11 +267,13 @@ TEST_F(LoadFileBytesTest, ExactShortLongEmptyMissing) {
   dest.assign(4, 0xEE);
   const auto missing = LoadFileBytes(path_, dest);
   EXPECT_FALSE(missing.ok);
-  EXPECT_FALSE(missing.error.empty());
-  EXPECT_EQ(dest, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(missing.error, "Error 53: File not found");
+  EXPECT_EQ(dest, (std::vector<std::uint8_t>(4, 0xEE)));  // a failed load keeps what was there
 
-  EXPECT_FALSE(LoadFileBytes("", dest).ok);
-  EXPECT_FALSE(LoadFileBytes(std::filesystem::temp_directory_path().string(), dest).ok);
+  EXPECT_EQ(LoadFileBytes("", dest).error, "Error 75: Path/File access error");
+  EXPECT_EQ(LoadFileBytes(std::filesystem::temp_directory_path().string(), dest).error,
+            "Error 75: Path/File access error");
+  EXPECT_EQ(dest, (std::vector<std::uint8_t>(4, 0xEE)));
 }
 
 }  // namespace
