@@ -1,0 +1,345 @@
+#include "readers/clsVX5R.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ScratchFile.h"
+
+namespace {
+
+using readers::clsVX5R;
+
+// A file image with one memory's record and flag byte set.
+struct Memory {
+  int n;
+  std::uint8_t flag;
+  std::vector<std::uint8_t> record;  // the first bytes of the 22-byte record
+};
+
+std::vector<std::uint8_t> EveBytes(const std::vector<Memory>& memories,
+                                   std::size_t size = clsVX5R::kFileBytes) {
+  std::vector<std::uint8_t> bytes(size, 0);
+  for (const Memory& m : memories) {
+    bytes[clsVX5R::kFirstFlag + m.n - 1] = m.flag;
+    std::copy(m.record.begin(), m.record.end(), bytes.begin() + clsVX5R::MemOffset(m.n));
+  }
+  return bytes;
+}
+
+clsVX5R LoadedWith(const std::vector<Memory>& memories) {
+  ScratchFile file(".eve");
+  file.Write(EveBytes(memories));
+  clsVX5R radio;
+  EXPECT_TRUE(radio.OpenVX5File(file.path()).ok);
+  return radio;
+}
+
+// Memory 1 with one record byte set.
+clsVX5R WithRecordByte(std::size_t offset, std::uint8_t value) {
+  std::vector<std::uint8_t> record(22, 0);
+  record[offset] = value;
+  return LoadedWith({{1, 0x01, record}});
+}
+
+TEST(VX5RLoad, EveFillsTailWithOnesAndReadsOnly8124Bytes) {
+  clsVX5R radio;
+  EXPECT_TRUE(std::all_of(radio.Image().begin(), radio.Image().end(),
+                          [](std::uint8_t b) { return b == 0; }));
+
+  std::vector<std::uint8_t> bytes(9000);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  ScratchFile file(".eve");
+  file.Write(bytes);
+  ASSERT_TRUE(radio.OpenVX5File(file.path()).ok);
+  EXPECT_TRUE(std::equal(radio.Image().begin(), radio.Image().begin() + 8124, bytes.begin()));
+  EXPECT_TRUE(std::all_of(radio.Image().begin() + 8124, radio.Image().end(),
+                          [](std::uint8_t b) { return b == 1; }));
+}
+
+TEST(VX5RLoad, ShortFileLeavesTheUnreadPartZero) {
+  ScratchFile file(".eve");
+  file.Write(std::vector<std::uint8_t>(700, 0xFF));
+  clsVX5R radio;
+  ASSERT_TRUE(radio.OpenVX5File(file.path()).ok);
+  EXPECT_EQ(radio.GetVX5HexByte(699), "FF");
+  EXPECT_EQ(radio.GetVX5HexByte(700), "00");
+  EXPECT_EQ(radio.GetVX5HexByte(8123), "00");
+  EXPECT_EQ(radio.GetVX5HexByte(8124), "01");
+  // Only memories whose flag byte lies in the file read as defined.
+  int defined = 0;
+  for (int n = 1; n <= 220; ++n) defined += radio.GetVX5IsMemDefined(n);
+  EXPECT_EQ(defined, 220);  // flags 298..517 are all inside 700 bytes of 0xFF
+  file.Write(std::vector<std::uint8_t>(300, 0xFF));
+  ASSERT_TRUE(radio.OpenVX5File(file.path()).ok);
+  defined = 0;
+  for (int n = 1; n <= 220; ++n) defined += radio.GetVX5IsMemDefined(n);
+  EXPECT_EQ(defined, 2);  // flag bytes 298 and 299
+}
+
+TEST(VX5RLoad, MissingFileIsReportedAndImportsNothing) {
+  for (const char* path : {"/nonexistent/kestrane.eve", ""}) {
+    clsVX5R radio;
+    const auto result = radio.OpenVX5File(path);
+    EXPECT_FALSE(result.ok) << path;
+    EXPECT_FALSE(result.error.empty());
+    for (int n = 1; n <= 220; ++n) ASSERT_FALSE(radio.GetVX5IsMemDefined(n)) << n;
+    EXPECT_EQ(radio.GetVX5HexByte(8200), "00");  // no 1-fill on failure
+    EXPECT_FALSE(radio.OpenVX5RDFFile(path).ok);
+  }
+  // A failed load keeps what an earlier load brought.
+  clsVX5R radio = LoadedWith({{5, 0x01, {0, 0, 0x14, 0x65, 0x20}}});
+  EXPECT_FALSE(radio.OpenVX5File("/nonexistent/kestrane.eve").ok);
+  EXPECT_EQ(radio.GetVX5Freq(5), "146520");
+}
+
+TEST(VX5RLoad, RdfSkipsTheHeaderAndLeavesTheTail) {
+  std::vector<std::uint8_t> bytes(3060, 0xAA);
+  const std::vector<std::uint8_t> image = EveBytes({{1, 0x01, {0, 0, 0x44, 0x29, 0x00}}});
+  bytes.insert(bytes.end(), image.begin(), image.end());
+  bytes.push_back(0x77);  // past the image: not read
+  ScratchFile file(".rdf");
+  file.Write(bytes);
+
+  clsVX5R fresh;
+  ASSERT_TRUE(fresh.OpenVX5RDFFile(file.path()).ok);
+  EXPECT_EQ(fresh.GetVX5Freq(1), "442900");
+  EXPECT_TRUE(fresh.GetVX5IsMemDefined(1));
+  EXPECT_EQ(fresh.GetVX5HexByte(0), "00");
+  EXPECT_EQ(fresh.GetVX5HexByte(8124), "00");  // no pre-fill
+
+  // After an ".eve" load the tail holds 1, and an ".rdf" load keeps it.
+  ScratchFile eve(".eve");
+  eve.Write(EveBytes({}));
+  clsVX5R reused;
+  ASSERT_TRUE(reused.OpenVX5File(eve.path()).ok);
+  ASSERT_TRUE(reused.OpenVX5RDFFile(file.path()).ok);
+  EXPECT_EQ(reused.GetVX5HexByte(8124), "01");
+  EXPECT_EQ(reused.GetVX5HexByte(8265), "01");
+
+  // A file no longer than its header loads as an empty image.
+  file.Write(std::vector<std::uint8_t>(3060, 0xFF));
+  ASSERT_TRUE(reused.OpenVX5RDFFile(file.path()).ok);
+  EXPECT_FALSE(reused.GetVX5IsMemDefined(1));
+  EXPECT_EQ(reused.GetVX5Freq(1), "000000");
+}
+
+TEST(VX5RFields, RecordAddressing) {
+  EXPECT_EQ(clsVX5R::MemOffset(1), 618);
+  EXPECT_EQ(clsVX5R::MemOffset(2), 640);
+  EXPECT_EQ(clsVX5R::MemOffset(220), 5436);
+  const clsVX5R radio = LoadedWith(
+      {{1, 0x01, {0, 0, 0x14, 0x65, 0x20}},
+       {2, 0x01, {0, 0, 0x00, 0x50, 0x00}},
+       {220,
+        0x01,
+        {0, 0, 0x12, 0x96, 0x00, 0, 'E', 'N', 'D', ' ', ' ', ' ', ' ', 'Z', 0x00, 0x06, 0x00}}});
+  EXPECT_EQ(radio.GetVX5Freq(1), "146520");
+  EXPECT_EQ(radio.GetVX5Freq(2), "005000");
+  EXPECT_EQ(radio.GetVX5Freq(3), "000000");
+  EXPECT_EQ(radio.GetVX5Freq(220), "129600");
+  EXPECT_EQ(radio.GetVX5TXFreq(220), "000600");
+  EXPECT_EQ(radio.GetVX5Label(220), "END    Z");
+  EXPECT_TRUE(radio.GetVX5IsMemDefined(220));
+  EXPECT_FALSE(radio.GetVX5IsMemDefined(219));
+}
+
+TEST(VX5RFields, LabelKeepsEveryByte) {
+  const clsVX5R radio =
+      LoadedWith({{1, 1, {0, 0, 0, 0, 0, 0, 'A', 0x00, 0xE9, ' ', 'b', ' ', ' ', ' '}}});
+  EXPECT_EQ(radio.GetVX5Label(1), std::string("A\0\xE9 b   ", 8));
+}
+
+TEST(VX5RFields, StepByteReadAsDecimalDigits) {
+  const struct {
+    std::uint8_t byte;
+    const char* text;
+  } rows[] = {{0x00, "5 KHz"}, {0x02, "12.5 KHz"}, {0x07, "100 KHz"}, {0x08, "9 KHz"},
+              {0x09, ""},      {0x0A, "5 KHz"},    {0x1A, "10 KHz"},  {0x1F, "10 KHz"},
+              {0x12, ""},      {0xA0, "5 KHz"},    {0xFF, "5 KHz"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(WithRecordByte(1, row.byte).GetVX5Step(1), row.text) << int(row.byte);
+  }
+}
+
+TEST(VX5RFields, BitFieldsOfModeShiftPowerSquelchAndDeviation) {
+  const struct {
+    std::size_t offset;
+    std::uint8_t byte;
+    const char* mode;
+    const char* shift;
+    const char* power;
+    const char* sqlType;
+    const char* deviation;
+  } rows[] = {
+      {5, 0x00, "NFM", "SIMP", "LOW", "OFF", "NORM"},
+      {5, 0xFD, "AM", "SIMP", "LOW", "OFF", "NORM"},
+      {5, 0x02, "WFM", "SIMP", "LOW", "OFF", "NORM"},
+      {5, 0x03, "SSB", "SIMP", "LOW", "OFF", "NORM"},
+      {17, 0x01, "NFM", "-RPT", "LOW", "OFF", "NORM"},
+      {17, 0x06, "NFM", "+RPT", "LOW", "OFF", "NORM"},   // power bits 01
+      {17, 0x0B, "NFM", "DUP", "HIGH", "OFF", "NORM"},   // power bits 10
+      {17, 0x0C, "NFM", "SIMP", "HIGH", "OFF", "NORM"},  // power bits 11
+      {17, 0x10, "NFM", "SIMP", "LOW", "TONE", "NORM"},
+      {17, 0x20, "NFM", "SIMP", "LOW", "T SQL", "NORM"},
+      {17, 0xF0, "NFM", "SIMP", "LOW", "DCS", "NORM"},
+      {0, 0x20, "NFM", "SIMP", "LOW", "OFF", "HALF"},
+      {0, 0xDF, "NFM", "SIMP", "LOW", "OFF", "NORM"},
+  };
+  for (const auto& row : rows) {
+    const clsVX5R radio = WithRecordByte(row.offset, row.byte);
+    SCOPED_TRACE(testing::Message() << "+" << row.offset << " = " << int(row.byte));
+    EXPECT_EQ(radio.GetVX5Mode(1), row.mode);
+    EXPECT_EQ(radio.GetVX5Shift(1), row.shift);
+    EXPECT_EQ(radio.GetVX5TXPwr(1), row.power);
+    EXPECT_EQ(radio.GetVX5SqType(1), row.sqlType);
+    EXPECT_EQ(radio.GetVX5Dev(1), row.deviation);
+  }
+}
+
+TEST(VX5RFields, ToneAndDcsCodes) {
+  const struct {
+    std::uint8_t byte;
+    const char* tone;
+    const char* dcs;
+  } rows[] = {{0, "67.0", "023"},    {12, "100.0", "071"},  {13, "103.5", "072"},
+              {26, "162.2", "152"},  {38, "250.3", "243"},  {39, "100.0", "244"},
+              {103, "100.0", "754"}, {104, "100.0", "023"}, {255, "100.0", "023"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(WithRecordByte(18, row.byte).GetVX5TSQL(1), row.tone) << int(row.byte);
+    EXPECT_EQ(WithRecordByte(19, row.byte).GetVX5DCS(1), row.dcs) << int(row.byte);
+  }
+}
+
+TEST(VX5RFields, ToneSetterStoresListIndexOrZero) {
+  const struct {
+    const char* text;
+    int stored;
+  } rows[] = {{"100.0", 12}, {"67.0", 0}, {"250.3", 38}, {"67", 0},
+              {"254.1", 0},  {"", 0},     {"100.0 ", 0}};
+  for (const auto& row : rows) {
+    clsVX5R radio = WithRecordByte(18, 0x55);
+    radio.SetVX5TSql(1, row.text);
+    EXPECT_EQ(radio.Image()[clsVX5R::MemOffset(1) + 18], row.stored) << row.text;
+    EXPECT_EQ(radio.Image()[clsVX5R::MemOffset(1) + 17], 0);  // neighbours untouched
+    EXPECT_EQ(radio.Image()[clsVX5R::MemOffset(1) + 19], 0);
+  }
+}
+
+TEST(VX5RFields, FlagBits) {
+  const struct {
+    std::uint8_t flag;
+    bool defined;
+    const char* masked;
+    bool skip;
+    bool favourite;
+  } rows[] = {{0x05, true, "YES", true, false},
+              {0x0A, false, "NO", false, true},
+              {0x03, true, "NO", false, false},
+              {0xF0, false, "YES", false, false},
+              {0xFF, true, "NO", true, true}};
+  for (const auto& row : rows) {
+    const clsVX5R radio = LoadedWith({{7, row.flag, {}}});
+    SCOPED_TRACE(int(row.flag));
+    EXPECT_EQ(radio.GetVX5IsMemDefined(7), row.defined);
+    EXPECT_EQ(radio.GetVX5IsMemMasked(7), row.masked);
+    EXPECT_EQ(radio.GetVX5MemSkip(7), row.skip);
+    EXPECT_EQ(radio.GetVX5MemFav(7), row.favourite);
+    EXPECT_FALSE(radio.GetVX5IsMemDefined(6));
+    EXPECT_FALSE(radio.GetVX5IsMemDefined(8));
+  }
+}
+
+TEST(VX5RBounds, OutOfRangeMemoriesAndAddressesAreRefused) {
+  clsVX5R radio = LoadedWith({});
+  for (int n : {0, -1, 221, INT_MAX, INT_MIN}) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(radio.GetVX5Freq(n), "");
+    EXPECT_EQ(radio.GetVX5TXFreq(n), "");
+    EXPECT_EQ(radio.GetVX5Label(n), "");
+    EXPECT_EQ(radio.GetVX5Step(n), "");
+    EXPECT_EQ(radio.GetVX5Mode(n), "");
+    EXPECT_EQ(radio.GetVX5Shift(n), "");
+    EXPECT_EQ(radio.GetVX5TXPwr(n), "");
+    EXPECT_EQ(radio.GetVX5SqType(n), "");
+    EXPECT_EQ(radio.GetVX5Dev(n), "");
+    EXPECT_EQ(radio.GetVX5TSQL(n), "");
+    EXPECT_EQ(radio.GetVX5DCS(n), "");
+    EXPECT_EQ(radio.GetVX5IsMemMasked(n), "");
+    EXPECT_FALSE(radio.GetVX5IsMemDefined(n));
+    EXPECT_FALSE(radio.GetVX5MemSkip(n));
+    EXPECT_FALSE(radio.GetVX5MemFav(n));
+    const auto before = radio.Image();
+    radio.SetVX5TSql(n, "100.0");
+    EXPECT_EQ(radio.Image(), before);
+  }
+  EXPECT_EQ(radio.GetVX5HexByte(-1), "");
+  EXPECT_EQ(radio.GetVX5HexByte(8266), "");
+  EXPECT_EQ(radio.GetVX5HexByte(8265), "01");
+  EXPECT_EQ(radio.GetVX5HexByteH("2049"), "01");  // 8265
+  EXPECT_EQ(radio.GetVX5HexByteH("204a"), "");
+  EXPECT_EQ(radio.GetVX5HexByteH("xyz"), "");
+  EXPECT_EQ(radio.GetVX5HexByteH(""), "");
+  EXPECT_EQ(radio.GetVX5HexByteH("FFFFFFFFF"), "");
+  EXPECT_EQ(radio.GetVX5Bit(-5, 0), 0);
+  EXPECT_EQ(radio.GetVX5Bit(8266, 0), 0);
+  EXPECT_EQ(radio.GetVX5Bit(8265, 0), 1);
+  EXPECT_EQ(radio.GetVX5Bit(8265, 1), 0);
+}
+
+TEST(VX5RHelpers, ByteTextForms) {
+  EXPECT_EQ(clsVX5R::lHex(5), "05");
+  EXPECT_EQ(clsVX5R::lHex(300), "12C");
+  EXPECT_EQ(clsVX5R::Hex2BinBB("3a"), "00111010");
+}
+
+// The real image is one byte shorter than the reader reads.
+TEST(VX5RSample, RealImageReadsAsThePersonProgrammedIt) {
+  clsVX5R radio;
+  ASSERT_TRUE(radio.OpenVX5File(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx5.eve").ok);
+  EXPECT_EQ(radio.GetVX5HexByte(8123), "00");
+  EXPECT_EQ(radio.GetVX5HexByte(8124), "01");
+
+  int defined = 0;
+  for (int n = 1; n <= 220; ++n) defined += radio.GetVX5IsMemDefined(n);
+  EXPECT_EQ(defined, 77);
+  EXPECT_FALSE(radio.GetVX5IsMemDefined(14));
+  EXPECT_TRUE(radio.GetVX5IsMemDefined(215));
+
+  // Memory 1: a 2 m repeater, -600 kHz, 100.0 Hz tone, label "KJ6VU/r ".
+  EXPECT_EQ(radio.GetVX5Freq(1), "145390");
+  EXPECT_EQ(radio.GetVX5TXFreq(1), "000600");
+  EXPECT_EQ(radio.GetVX5Label(1), "KJ6VU/r ");
+  EXPECT_EQ(radio.GetVX5Shift(1), "-RPT");
+  EXPECT_EQ(radio.GetVX5SqType(1), "TONE");
+  EXPECT_EQ(radio.GetVX5TSQL(1), "100.0");
+  EXPECT_EQ(radio.GetVX5TXPwr(1), "HIGH");
+  EXPECT_EQ(radio.GetVX5Step(1), "5 KHz");
+  EXPECT_FALSE(radio.GetVX5MemSkip(1));
+  // Byte +5 of this memory is 0x32; its two low bits read "WFM" in our mode list.
+  EXPECT_EQ(radio.GetVX5Mode(1), "WFM");
+
+  // Memory 100: a 70 cm repeater, +5 MHz, 162.2 Hz, 25 kHz steps.
+  EXPECT_EQ(radio.GetVX5Freq(100), "442900");
+  EXPECT_EQ(radio.GetVX5TXFreq(100), "005000");
+  EXPECT_EQ(radio.GetVX5Shift(100), "+RPT");
+  EXPECT_EQ(radio.GetVX5TSQL(100), "162.2");
+  EXPECT_EQ(radio.GetVX5Step(100), "25 KHz");
+  EXPECT_EQ(radio.GetVX5Mode(100), "NFM");
+
+  // Memory 187: an airport tower in AM, skipped in scanning.
+  EXPECT_EQ(radio.GetVX5Freq(187), "118600");
+  EXPECT_EQ(radio.GetVX5Mode(187), "AM");
+  EXPECT_EQ(radio.GetVX5Label(187), "PAO TWR ");
+  EXPECT_TRUE(radio.GetVX5MemSkip(187));
+  EXPECT_EQ(radio.GetVX5IsMemMasked(187), "NO");
+
+  EXPECT_EQ(radio.GetVX5Dev(15), "HALF");
+  EXPECT_EQ(radio.GetVX5Dev(1), "NORM");
+}
+
+}  // namespace
