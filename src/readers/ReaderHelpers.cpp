@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "image/HexText.h"
+
 namespace readers {
 
 namespace {
@@ -14,14 +16,6 @@ constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr std::array<std::string_view, 16> kNibbleBits{
     "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
     "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
-
-// Value of one hex digit, or -1.
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 // Value of a four-character group of binary digits, or -1.
 int NibbleValue(std::string_view group) {
@@ -59,7 +53,7 @@ std::string Hex2Bin(std::string_view hex) {
   bin.reserve(hex.size() * 4);
   std::string_view previous;
   for (char c : hex) {
-    const int value = HexValue(c);
+    const int value = HexDigitValue(c);
     if (value >= 0) previous = kNibbleBits[static_cast<std::size_t>(value)];
     bin += previous;
   }
@@ -79,7 +73,7 @@ std::string Bin2Hex(std::string_view bin) {
 
 std::string Bin2Dec(std::string_view bin) {
   std::uint32_t value = 0;
-  for (char c : Bin2Hex(bin)) value = value * 16 + static_cast<std::uint32_t>(HexValue(c));
+  for (char c : Bin2Hex(bin)) value = value * 16 + static_cast<std::uint32_t>(HexDigitValue(c));
   return std::to_string(static_cast<std::int32_t>(value));
 }
 
@@ -88,7 +82,7 @@ std::string Byte2Bin(std::uint32_t value) { return Hex2Bin(lHex(value, HexForm::
 std::int32_t lLng(std::string_view hex) {
   std::uint32_t value = 0;
   for (char c : hex) {
-    const int digit = HexValue(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0) break;
     value = value * 16 + static_cast<std::uint32_t>(digit);
   }
@@ -99,7 +93,7 @@ std::int64_t Hex2Dec(std::string_view hex) {
   std::uint64_t sum = 0;
   std::uint64_t weight = 1;
   for (auto it = hex.rbegin(); it != hex.rend(); ++it) {
-    const int digit = HexValue(*it);
+    const int digit = HexDigitValue(*it);
     if (digit > 0) sum += static_cast<std::uint64_t>(digit) * weight;
     weight *= 16;
   }
@@ -178,7 +172,7 @@ std::optional<std::uint32_t> HexNumber(std::string_view text) {
   if (text.empty() || text.size() > 8) return std::nullopt;
   std::uint32_t value = 0;
   for (char c : text) {
-    const int digit = HexValue(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0) return std::nullopt;
     value = value * 16 + static_cast<std::uint32_t>(digit);
   }
@@ -200,8 +194,8 @@ std::optional<std::vector<std::uint8_t>> HexBytes(std::string_view text) {
   std::vector<std::uint8_t> bytes;
   bytes.reserve(text.size() / 2);
   for (std::size_t i = 0; i < text.size(); i += 2) {
-    const int high = HexValue(text[i]);
-    const int low = HexValue(text[i + 1]);
+    const int high = HexDigitValue(text[i]);
+    const int low = HexDigitValue(text[i + 1]);
     if (high < 0 || low < 0) return std::nullopt;
     bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
   }
