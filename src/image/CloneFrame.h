@@ -29,9 +29,9 @@ enum class CloneCommand : std::uint8_t {
   EndOfData = 0xE5,
 };
 
-inline constexpr std::size_t kCloneBlockSize = 16;       // data bytes in one data block
-inline constexpr std::size_t kHexRecordLength = 40;      // characters of a HexRecord
-inline constexpr std::size_t kCloneDataFrameLength = 46; // bytes of a data block frame
+inline constexpr std::size_t kCloneBlockSize = 16;        // data bytes in one data block
+inline constexpr std::size_t kHexRecordLength = 40;       // characters of a HexRecord
+inline constexpr std::size_t kCloneDataFrameLength = 46;  // bytes of a data block frame
 
 // Two upper-case hex digits: the two's complement of the byte sum of the
 // two-digit hex numbers in `digits` (read from its first character; a pair
@@ -52,7 +52,7 @@ std::string CloneDataFrame(unsigned address, std::span<const std::uint8_t, kClon
 // What a clone stream holds, as found by DecodeCloneStream.
 struct CloneStreamData {
   std::vector<std::uint8_t> bytes;  // data of the data frames in arrival order (at most maxBytes)
-  int blocks = 0;          // frames whose data was taken
+  int blocks = 0;                   // frames whose data was taken
   bool badBlock = false;   // a taken frame was not a well-formed record for its place: wrong
                            // length, address, count or checksum, or a digit that is not hex
   bool notHex = false;     // some data digit was not hex (that byte was taken as 0)

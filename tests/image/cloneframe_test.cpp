@@ -14,9 +14,9 @@ TEST(CloneChecksum, TwosComplementOfTheByteSum) {
   EXPECT_EQ(CloneChecksum("000010" + zeros), "F0");
   EXPECT_EQ(CloneChecksum(""), "00");
   EXPECT_EQ(CloneChecksum("01"), "FF");
-  EXPECT_EQ(CloneChecksum("FF01"), "00");   // 256 wraps to 0
-  EXPECT_EQ(CloneChecksum("0aG1"), "F6");   // lower case counts, "G1" adds nothing
-  EXPECT_EQ(CloneChecksum("101"), "F0");    // a lone last digit adds nothing
+  EXPECT_EQ(CloneChecksum("FF01"), "00");  // 256 wraps to 0
+  EXPECT_EQ(CloneChecksum("0aG1"), "F6");  // lower case counts, "G1" adds nothing
+  EXPECT_EQ(CloneChecksum("101"), "F0");   // a lone last digit adds nothing
 }
 
 TEST(HexRecord, AddressCountDataChecksum) {
@@ -79,8 +79,8 @@ TEST(DecodeCloneStream, FlagsWhatIsWrongButKeepsSequentialPlacement) {
       {"not hex", notHex, 4032, 16, true, true, false, false},
       {"too much data", full, 20, 20, false, false, true, false},
       {"no closing FD", full.substr(0, 46 + 20), 4032, 16, false, false, false, true},
-      {"short frame", std::string("\xFE\xFE\xEE\xEF\xE4\xFD", 6) + full, 4032, 32, false, false, false,
-       false},
+      {"short frame", std::string("\xFE\xFE\xEE\xEF\xE4\xFD", 6) + full, 4032, 32, false, false,
+       false, false},
   };
   for (const Case& c : cases) {
     const CloneStreamData d = DecodeCloneStream(c.stream, c.maxBytes);
