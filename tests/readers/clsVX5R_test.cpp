@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -289,6 +290,38 @@ TEST(VX5RBounds, OutOfRangeMemoriesAndAddressesAreRefused) {
   EXPECT_EQ(radio.GetVX5Bit(8266, 0), 0);
   EXPECT_EQ(radio.GetVX5Bit(8265, 0), 1);
   EXPECT_EQ(radio.GetVX5Bit(8265, 1), 0);
+}
+
+// Random files of every size: each getter the import uses answers for every memory without
+// reading outside the image.
+TEST(VX5RBounds, RandomAndTruncatedFiles) {
+  const std::string sample = ReadSample("peer-vx5.eve");
+  ASSERT_FALSE(sample.empty());
+  std::mt19937 random(5);
+  ScratchFile file(".eve");
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes = round % 2 ? sample.substr(0, random() % sample.size()) : std::string();
+    if (round % 2 == 0) {
+      bytes.resize(random() % 12000);
+      for (auto& c : bytes) c = static_cast<char>(random());
+    }
+    file.Write(bytes);
+    clsVX5R radio;
+    ASSERT_TRUE(round % 4 < 2 ? radio.OpenVX5File(file.path()).ok
+                              : radio.OpenVX5RDFFile(file.path()).ok);
+    for (int n = 0; n <= 221; ++n) {
+      if (!radio.GetVX5IsMemDefined(n)) continue;
+      EXPECT_EQ(radio.GetVX5Freq(n).size(), 6u);
+      EXPECT_EQ(radio.GetVX5Label(n).size(), 8u);
+      radio.GetVX5Mode(n);
+      radio.GetVX5MemSkip(n);
+      radio.GetVX5Step(n);
+      radio.GetVX5Shift(n);
+      radio.GetVX5TXFreq(n);
+      radio.GetVX5SqType(n);
+      EXPECT_FALSE(radio.GetVX5TSQL(n).empty());
+    }
+  }
 }
 
 TEST(VX5RHelpers, ByteTextForms) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -280,6 +281,28 @@ TEST(Vr120Memory, OutOfRangeBanksChannelsAndIndicesAreRefused) {
   radio.SetBit(7391, 7, 1);
   EXPECT_EQ(radio.GetBit(7391, 7), 1);
   EXPECT_EQ(radio.Image()[7391], 0x80);
+}
+
+// Random files of every size: what the import reads answers for every memory.
+TEST(Vr120Memory, RandomAndTruncatedFiles) {
+  std::mt19937 random(120);
+  ScratchFile file(".tk1");
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes(random() % 9000, '\0');
+    for (auto& c : bytes) c = static_cast<char>(round % 3 ? random() : 0xFF);
+    file.Write(bytes);
+    clsVr120 radio;
+    ASSERT_TRUE(radio.OpenVR120(file.path()).ok);
+    for (int bank = -1; bank <= 10; ++bank) {
+      for (int channel = -1; channel <= 64; ++channel) {
+        const std::string freq = radio.GetMemFreq(bank, channel);
+        if (freq.empty()) continue;
+        EXPECT_EQ(freq.size() - freq.find('.'), 6u) << freq;
+        radio.GetMode(bank, channel);
+        EXPECT_LE(radio.GetMemTag(bank, channel).size(), 6u);
+      }
+    }
+  }
 }
 
 TEST(Vr120Text, Mem2Row) {
