@@ -259,18 +259,13 @@ TEST(VX5RBounds, OutOfRangeMemoriesAndAddressesAreRefused) {
   clsVX5R radio = LoadedWith({});
   for (int n : {0, -1, 221, INT_MAX, INT_MIN}) {
     SCOPED_TRACE(n);
-    EXPECT_EQ(radio.GetVX5Freq(n), "");
-    EXPECT_EQ(radio.GetVX5TXFreq(n), "");
-    EXPECT_EQ(radio.GetVX5Label(n), "");
-    EXPECT_EQ(radio.GetVX5Step(n), "");
-    EXPECT_EQ(radio.GetVX5Mode(n), "");
-    EXPECT_EQ(radio.GetVX5Shift(n), "");
-    EXPECT_EQ(radio.GetVX5TXPwr(n), "");
-    EXPECT_EQ(radio.GetVX5SqType(n), "");
-    EXPECT_EQ(radio.GetVX5Dev(n), "");
-    EXPECT_EQ(radio.GetVX5TSQL(n), "");
-    EXPECT_EQ(radio.GetVX5DCS(n), "");
-    EXPECT_EQ(radio.GetVX5IsMemMasked(n), "");
+    for (const std::string& text :
+         {radio.GetVX5Freq(n), radio.GetVX5TXFreq(n), radio.GetVX5Label(n), radio.GetVX5Step(n),
+          radio.GetVX5Mode(n), radio.GetVX5Shift(n), radio.GetVX5TXPwr(n), radio.GetVX5SqType(n),
+          radio.GetVX5Dev(n), radio.GetVX5TSQL(n), radio.GetVX5DCS(n),
+          radio.GetVX5IsMemMasked(n)}) {
+      EXPECT_EQ(text, "");
+    }
     EXPECT_FALSE(radio.GetVX5IsMemDefined(n));
     EXPECT_FALSE(radio.GetVX5MemSkip(n));
     EXPECT_FALSE(radio.GetVX5MemFav(n));
@@ -322,12 +317,6 @@ TEST(VX5RBounds, RandomAndTruncatedFiles) {
       EXPECT_FALSE(radio.GetVX5TSQL(n).empty());
     }
   }
-}
-
-TEST(VX5RHelpers, ByteTextForms) {
-  EXPECT_EQ(clsVX5R::lHex(5), "05");
-  EXPECT_EQ(clsVX5R::lHex(300), "12C");
-  EXPECT_EQ(clsVX5R::Hex2BinBB("3a"), "00111010");
 }
 
 // The real image is one byte shorter than the reader reads.

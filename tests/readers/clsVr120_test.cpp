@@ -368,14 +368,4 @@ TEST(Vr120Text, FormatFreqAndCheckBlocked) {
   for (const auto& row : blocked) EXPECT_EQ(clsVr120::CheckBlocked(row.in), row.out) << row.in;
 }
 
-TEST(Vr120Helpers, ByteTextForms) {
-  EXPECT_EQ(clsVr120::lHex(5), "05");
-  EXPECT_EQ(clsVr120::lHex(300), "12C");
-  EXPECT_EQ(clsVr120::lLng("A23"), 0xA23);
-  EXPECT_EQ(clsVr120::Bin2Dec("11111111"), "255");
-  EXPECT_EQ(clsVr120::Hex2Bin("3a"), "00111010");
-  EXPECT_EQ(clsVr120::Bin2Hex("10100101"), "A5");
-  EXPECT_FALSE(clsVr120::FileExists(""));
-}
-
 }  // namespace
