@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "image/HexText.h"
+#include "image/Module1.h"
 
 namespace readers {
 
@@ -89,16 +90,7 @@ std::int32_t lLng(std::string_view hex) {
   return static_cast<std::int32_t>(value);
 }
 
-std::int64_t Hex2Dec(std::string_view hex) {
-  std::uint64_t sum = 0;
-  std::uint64_t weight = 1;
-  for (auto it = hex.rbegin(); it != hex.rend(); ++it) {
-    const int digit = HexDigitValue(*it);
-    if (digit > 0) sum += static_cast<std::uint64_t>(digit) * weight;
-    weight *= 16;
-  }
-  return static_cast<std::int64_t>(sum);
-}
+std::int64_t Hex2Dec(std::string_view hex) { return ::Hex2Dec(hex); }
 
 int GetBit(std::uint8_t value, int n) {
   if (!ValidBit(n)) return 0;
@@ -133,14 +125,9 @@ std::uint8_t SetField(std::uint8_t value, int low, int width, unsigned field) {
   return static_cast<std::uint8_t>((value & ~mask) | ((field << low) & mask));
 }
 
-bool FileExists(const std::string& path) {
-  if (path.empty()) return false;
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  return !error && std::filesystem::exists(status);
-}
+bool FileExists(const std::string& path) { return ::FileExists(path); }
 
-bool IsEven(long long n) { return n % 2 == 0; }
+bool IsEven(long long n) { return ::IsEven(n); }
 
 LoadResult LoadFileBytes(const std::string& path, std::span<std::uint8_t> dest, std::size_t skip) {
   std::error_code error;

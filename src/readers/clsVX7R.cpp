@@ -261,12 +261,8 @@ void clsVX7R::SetFlagBit(int n, int bit, int v) {
 std::string clsVX7R::FreqText(int n, std::size_t offset) const {
   if (!ValidMemory(n)) return "";
   const std::string digits = HexText(std::span(image_).subspan(RecordIndex(n) + offset, 3));
-  std::size_t run = 0;
-  while (run < 3 && digits[run] >= '0' && digits[run] <= '9') ++run;
-  std::string mhz = digits.substr(0, run);
-  mhz.erase(0, std::min(mhz.find_first_not_of('0'), mhz.size()));
-  if (mhz.empty()) mhz = "0";
-  return mhz + "." + digits.substr(3);
+  return std::to_string(ValScaled(std::string_view(digits).substr(0, 3), 0)) + "." +
+         digits.substr(3);
 }
 
 void clsVX7R::SetFreqDigits(int n, std::size_t offset, std::string_view digits) {

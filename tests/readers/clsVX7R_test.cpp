@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "ScratchFile.h"
 
 using readers::clsVX7R;
 using readers::MainWindowHost;
@@ -20,27 +19,6 @@ constexpr std::size_t kRecord1 = 4898;
 constexpr std::size_t kFlags1 = 4610;
 
 std::string SamplePath(const char* name) { return std::string(KESTRANE_SAMPLES_DIR) + "/" + name; }
-
-// A scratch file named after the running test, removed when the fixture ends.
-class TempFile {
- public:
-  explicit TempFile(const std::string& suffix)
-      : path_((std::filesystem::temp_directory_path() /
-               ("kestrane_vx7_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                suffix))
-                  .string()) {}
-  ~TempFile() { std::remove(path_.c_str()); }
-  const std::string& path() const { return path_; }
-  void Write(const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-  }
-
- private:
-  std::string path_;
-};
 
 struct FakeHost : MainWindowHost {
   std::vector<std::string> calls;
@@ -510,7 +488,7 @@ TEST(VX7GridFillers, FromGridRows) {
 // ---- Loaders
 
 TEST(VX7Load, PlainImageExactShortEmptyMissing) {
-  TempFile file(".vx7");
+  ScratchFile file(".vx7");
   std::vector<std::uint8_t> bytes(clsVX7R::kImageSize);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 1);
   file.Write(bytes);
@@ -519,14 +497,14 @@ TEST(VX7Load, PlainImageExactShortEmptyMissing) {
   EXPECT_EQ(Bytes(vx7, 0, clsVX7R::kImageSize), bytes);
 
   // A short file loads what it has; the rest reads 0, so nothing spurious is defined.
-  file.Write({0x11, 0x22, 0x33});
+  file.Write(std::vector<std::uint8_t>{0x11, 0x22, 0x33});
   const auto shortLoad = vx7.OpenVX7(file.path());
   EXPECT_TRUE(shortLoad.ok);
   EXPECT_EQ(shortLoad.error, "");
   EXPECT_EQ(vx7.GetByteBlock("0", 4), "11223300");
   for (int n = 1; n <= 450; ++n) ASSERT_FALSE(vx7.GetMemIsDefined(n)) << n;
 
-  file.Write({});
+  file.Write(std::vector<std::uint8_t>{});
   EXPECT_TRUE(vx7.OpenVX7(file.path()).ok);
   EXPECT_EQ(vx7.GetByteBlock("0", 4), "00000000");
 
@@ -538,7 +516,7 @@ TEST(VX7Load, PlainImageExactShortEmptyMissing) {
 }
 
 TEST(VX7Load, RdfFile) {
-  TempFile file(".rdf");
+  ScratchFile file(".rdf");
   std::vector<std::uint8_t> bytes(424 + clsVX7R::kImageSize, 0x33);
   bytes[424] = 0x0A;
   bytes[424 + 14797] = 0x99;  // memory 450's last byte: the whole image is taken
@@ -630,7 +608,7 @@ TEST(VX7Sample, MemoriesDecodedByHand) {
 // ---- Every getter the import uses, on random and truncated images
 
 TEST(VX7Sweep, RandomAndTruncatedImages) {
-  TempFile file(".vx7");
+  ScratchFile file(".vx7");
   std::mt19937 random(7);
   for (int round = 0; round < 12; ++round) {
     const std::size_t size = round % 3 == 0 ? clsVX7R::kImageSize : random() % 20000;
