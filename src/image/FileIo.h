@@ -1,0 +1,47 @@
+// File reading and writing shared by the image's file formats. Files are bytes
+// (Windows-1252 text where they are text), kept in std::string unchanged.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/clsICR2.h"
+
+// Whole content of a file, or a sentence saying why it could not be read.
+struct FileBytes {
+  bool ok = false;
+  std::string bytes;
+  std::string error;
+};
+FileBytes ReadFileBytes(const std::string& path);
+
+// Writes `bytes` to a temporary file in the target's folder and renames it over
+// the target, so a failed write never leaves a half-written or mixed file.
+FileResult WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+// Lines split at CR, LF or CR LF. A terminator at the very end does not start
+// another line; `lastTerminated` tells whether the last line had one.
+struct TextLines {
+  std::vector<std::string_view> lines;
+  bool lastTerminated = false;
+};
+TextLines SplitLines(std::string_view text);
+
+// The text with each CR and LF replaced by a blank, for a comment written
+// inside one line of a file.
+std::string OneLine(std::string_view text);
+
+// The text without blanks at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+// The 16 image bytes of the block at `address`.
+inline std::span<const std::uint8_t, kCloneBlockSize> ImageBlock(const ImageBytes& image,
+                                                                 int address) {
+  return std::span<const std::uint8_t, kCloneBlockSize>(image.data() + address, kCloneBlockSize);
+}
+
+// Messages of the readers.
+std::string TooShortMessage(const std::string& path);
+std::string NotHexMessage(const std::string& path, std::size_t line);

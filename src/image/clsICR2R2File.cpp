@@ -1,0 +1,100 @@
+// The clone-stream parser and the program's own ".r2" file: line 1 is the image
+// as 252 data block frames, line 2 the 450 channel comments, each in double
+// quotes, separated by commas.
+#include <algorithm>
+
+#include "image/CloneFrame.h"
+#include "image/FileIo.h"
+#include "image/clsICR2.h"
+
+namespace {
+
+constexpr int kBlockCount = kImageSize / static_cast<int>(kCloneBlockSize);
+
+// A comment holding a double quote (or ,") or a line break would shift every
+// later comment of the line, so those are written as an apostrophe and a blank.
+std::string R2Comment(std::string_view comment) {
+  std::string text = OneLine(comment);
+  std::replace(text.begin(), text.end(), '"', '\'');
+  return text;
+}
+
+// Each comment is enclosed in double quotes and the comments are separated by
+// commas. Items are cut at every quote-comma-quote, and each item loses one
+// double quote at its start and one at its end. Cutting at comma-quote alone would also cut
+// after a comment that ends with a comma and shift every later comment; for
+// every comment without a double quote in it the two cuts agree. Items past
+// 450 are ignored.
+void ReadR2Comments(std::string_view line, std::array<std::string, kChannelCount + 1>& comments) {
+  if (line.empty()) return;
+  static constexpr std::string_view kSeparator = "\",\"";
+  std::size_t start = 0;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const std::size_t cut = line.find(kSeparator, start);
+    std::string_view item =
+        line.substr(start, cut == std::string_view::npos ? line.npos : cut - start);
+    if (item.starts_with('"')) item.remove_prefix(1);
+    if (item.ends_with('"')) item.remove_suffix(1);
+    comments[n] = std::string(item);
+    if (cut == std::string_view::npos) break;
+    start = cut + kSeparator.size();
+  }
+}
+
+}  // namespace
+
+std::string clsICR2::R2Checksum(std::string_view record) {
+  return std::string(record) + CloneChecksum(record);
+}
+
+ParseResult clsICR2::ParseFile(std::string_view stream) {
+  const CloneStreamData data = DecodeCloneStream(stream, kImageSize);
+  std::copy(data.bytes.begin(), data.bytes.end(), image_.begin());
+  SetChecksum();
+  ParseResult result;
+  result.blocks = data.blocks;
+  result.bytes = static_cast<int>(data.bytes.size());
+  result.badBlock = data.badBlock;
+  result.overflow = data.overflow;
+  result.truncated = data.truncated;
+  return result;
+}
+
+FileResult clsICR2::OpenFile(const std::string& path) {
+  const FileBytes file = ReadFileBytes(path);
+  if (!file.ok) return FailLoad(file.error);
+  const TextLines text = SplitLines(file.bytes);
+  const std::string_view stream = text.lines.empty() ? std::string_view{} : text.lines[0];
+  // The blocks are placed one after the other whatever their addresses say,
+  // but the file must hold a whole image of hex digits.
+  const CloneStreamData data = DecodeCloneStream(stream, kImageSize);
+  if (data.notHex) return FailLoad(NotHexMessage(path, 1));
+  if (data.bytes.size() < static_cast<std::size_t>(kImageSize)) {
+    return FailLoad(TooShortMessage(path));
+  }
+  ImageBytes image;
+  std::copy(data.bytes.begin(), data.bytes.end(), image.begin());
+  auto comments = ChannelComments;
+  if (text.lines.size() > 1) ReadR2Comments(text.lines[1], comments);
+  CommitLoad(image, comments);
+  return {};
+}
+
+FileResult clsICR2::SaveFile(const std::string& path, bool withComments) {
+  std::string text;
+  text.reserve(kBlockCount * kCloneDataFrameLength + 8 * kChannelCount);
+  for (int address = 0; address < kImageSize; address += kCloneBlockSize) {
+    text += CloneDataFrame(address, ImageBlock(image_, address));
+  }
+  if (withComments) {
+    text += "\r\n";
+    for (int n = 1; n <= kChannelCount; ++n) {
+      if (n > 1) text += ',';
+      text += '"' + R2Comment(ChannelComments[n]) + '"';
+    }
+  }
+  text += "\r\n";
+  FileResult result = WriteFileReplacing(path, text);
+  if (result) SetChecksum();
+  return result;
+}

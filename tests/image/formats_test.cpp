@@ -1,0 +1,370 @@
+#include <gtest/gtest.h>
+
+#include "files_support.h"
+#include "image/clsICR2.h"
+
+namespace {
+
+using namespace image_test;
+
+class Formats : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    image.Init();
+    ArcTrailer.clear();
+    RadioModelID.clear();
+  }
+  void TearDown() override {
+    ArcTrailer.clear();
+    RadioModelID.clear();
+  }
+  clsICR2 image;
+  TempDir dir;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+// Round trips ------------------------------------------------------------------------
+
+struct Format {
+  const char* name;
+  FileResult (clsICR2::*save)(const std::string&);
+  FileResult (clsICR2::*open)(const std::string&);
+  // The comments the format gives back for `written`.
+  Comments (*carried)(const Comments& written);
+};
+
+Comments NoComments(const Comments&) { return {}; }
+Comments ArcComments(const Comments& written) {
+  Comments back;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    // A scan-edge pair keeps the comment of its A edge for both edges.
+    const int from = n > 400 && n % 2 == 0 ? n - 1 : n;
+    back[n] = clsICR2::TrimTrailingSpaces(written[from]);
+  }
+  return back;
+}
+Comments Tr2Comments(const Comments& written) { return written; }
+
+const Format kFormats[] = {
+    {"icf", &clsICR2::SaveICFFile, &clsICR2::OpenICFFile, NoComments},
+    {"ic2", &clsICR2::SaveArcFile, &clsICR2::OpenArcFile, ArcComments},
+    {"tr2", &clsICR2::SaveBinary, &clsICR2::OpenBinary, Tr2Comments},
+};
+
+TEST_F(Formats, RoundTripOfARandomImageAndASecondCycle) {
+  for (const Format& f : kFormats) {
+    const Comments comments = AwkwardComments();
+    LoadRandomImage(image, 10, comments);
+    const ImageBytes bytes = image.GetArry();
+    const std::string first = dir.File(std::string("first.") + f.name);
+    ASSERT_TRUE((image.*f.save)(first)) << f.name;
+    EXPECT_FALSE(image.IsDataChanged()) << f.name;
+
+    image.Init();
+    const FileResult opened = (image.*f.open)(first);
+    ASSERT_TRUE(opened) << f.name << ": " << opened.error;
+    EXPECT_EQ(image.GetArry(), bytes) << f.name;
+    EXPECT_FALSE(image.IsDataChanged()) << f.name;
+    const Comments expected = f.carried(comments);
+    for (int n = 1; n <= kChannelCount; ++n) {
+      EXPECT_EQ(ChannelComments[n], expected[n]) << f.name << " channel " << n;
+    }
+
+    const std::string second = dir.File(std::string("second.") + f.name);
+    ASSERT_TRUE((image.*f.save)(second)) << f.name;
+    EXPECT_EQ(ReadAll(second), ReadAll(first)) << f.name;
+  }
+}
+
+TEST_F(Formats, LineBreaksInCommentsBecomeBlanks) {
+  for (const Format& f : {kFormats[1], kFormats[2]}) {
+    image.Init();
+    PokeByte(image, kLoadedMarkAddress, kLoadedMark);
+    ChannelComments[3] = "a\r\nb";
+    ChannelComments[4] = "c\nd";
+    const std::string path = dir.File(std::string("breaks.") + f.name);
+    ASSERT_TRUE((image.*f.save)(path));
+    image.Init();
+    ASSERT_TRUE((image.*f.open)(path)) << f.name;
+    EXPECT_EQ(ChannelComments[3], "a  b") << f.name;
+    EXPECT_EQ(ChannelComments[4], "c d") << f.name;
+  }
+}
+
+TEST_F(Formats, FailedWritesKeepTheOldFileAndTheChangeState) {
+  for (const Format& f : kFormats) {
+    LoadRandomImage(image, 11, AwkwardComments());
+    const FileResult result = (image.*f.save)(dir.File("missing/folder/x"));
+    EXPECT_FALSE(result) << f.name;
+    EXPECT_FALSE(result.error.empty()) << f.name;
+    EXPECT_TRUE(image.IsDataChanged()) << f.name;
+  }
+}
+
+TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
+  LoadRandomImage(image, 12, AwkwardComments());
+  ASSERT_TRUE(image.SaveICFFile(dir.File("good.icf")));
+  ASSERT_TRUE(image.SaveArcFile(dir.File("good.ic2")));
+  ASSERT_TRUE(image.SaveBinary(dir.File("good.tr2")));
+  const std::string icf = ReadAll(dir.File("good.icf"));
+  const std::string ic2 = ReadAll(dir.File("good.ic2"));
+  const std::string tr2 = ReadAll(dir.File("good.tr2"));
+  std::string icfBadChar = icf;
+  icfBadChar[icf.find("\r\n", 20) + 2 + 10] = 'A';  // 'A' - 55 is not a hex digit
+  std::string ic2BadDigit = ic2;
+  ic2BadDigit[ic2.find("\n064010") + 1 + 20] = 'q';
+  std::vector<std::string> ic2Lines = Lines(ic2);
+  std::string ic2ShortLine;
+  for (std::size_t i = 0; i < ic2Lines.size(); ++i) {
+    ic2ShortLine += (i == 7 ? ic2Lines[i].substr(0, 20) : ic2Lines[i]) + "\r\n";
+  }
+  struct Case {
+    const char* name;
+    FileResult (clsICR2::*open)(const std::string&);
+    std::string content;
+  };
+  const Case cases[] = {
+      {"icf empty", &clsICR2::OpenICFFile, ""},
+      {"icf 251 lines", &clsICR2::OpenICFFile, icf.substr(0, icf.find("\r\n", 13 + 251 * 40))},
+      {"icf bad character", &clsICR2::OpenICFFile, icfBadChar},
+      {"ic2 empty", &clsICR2::OpenArcFile, ""},
+      {"ic2 251 lines", &clsICR2::OpenArcFile, ic2.substr(0, ic2.find("0FB010"))},
+      {"ic2 not hex", &clsICR2::OpenArcFile, ic2BadDigit},
+      {"ic2 short data line", &clsICR2::OpenArcFile, ic2ShortLine},
+      {"tr2 4031 bytes", &clsICR2::OpenBinary, tr2.substr(0, 4031)},
+      {"rt 9611 bytes", &clsICR2::OpenRTFile, "ICF" + std::string(9608, 'x')},
+      {"rt via icf", &clsICR2::OpenICFFile, "ICF\r\n" + std::string(100, 'x')},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.File("bad");
+    WriteAll(path, c.content);
+    LoadRandomImage(image, 13, AwkwardComments());
+    ArcTrailer = "kept\r\n";
+    const FileResult result = (image.*c.open)(path);
+    EXPECT_FALSE(result) << c.name;
+    EXPECT_FALSE(result.error.empty()) << c.name;
+    EXPECT_TRUE(IsReset(image)) << c.name;
+    EXPECT_EQ(ArcTrailer, "kept\r\n") << c.name;
+  }
+  for (auto open :
+       {&clsICR2::OpenICFFile, &clsICR2::OpenArcFile, &clsICR2::OpenBinary, &clsICR2::OpenRTFile}) {
+    EXPECT_FALSE((image.*open)(dir.File("missing")));
+    EXPECT_FALSE((image.*open)(dir.File("")));  // a folder
+  }
+}
+
+// Icom ".icf" -----------------------------------------------------------------------
+
+TEST_F(Formats, IcfLayout) {
+  image.SetUserComments("Scanner  ");
+  const std::string path = dir.File("zero.icf");
+  ASSERT_TRUE(image.SaveICFFile(path));
+  const std::string text = ReadAll(path);
+  const std::vector<std::string> lines = Lines(text);
+  ASSERT_EQ(lines.size(), 255u);
+  EXPECT_EQ(lines[0], "21270000");
+  EXPECT_EQ(lines[1], "#Scanner");
+  EXPECT_EQ(lines[2], "gggghg" + std::string(32, 'g'));
+  EXPECT_EQ(lines[3], "gghghg" + std::string(32, 'g'));
+  EXPECT_EQ(lines[253].substr(0, 6), "g}yghg");  // 0FB010: "F" + 55 is "}", "B" + 55 "y"
+  EXPECT_EQ(lines[254], "");
+  EXPECT_TRUE(text.ends_with("\r\n\r\n"));
+
+  RadioModelID = "24B60000";
+  ASSERT_TRUE(image.SaveICFFile(path));
+  EXPECT_TRUE(ReadAll(path).starts_with("24B60000\r\n#Scanner\r\n"));
+}
+
+TEST_F(Formats, IcfReaderTakesAnyModelLineAndDropsDataPastTheImage) {
+  LoadRandomImage(image, 14, {});
+  const ImageBytes bytes = image.GetArry();
+  ASSERT_TRUE(image.SaveICFFile(dir.File("a.icf")));
+  std::string text = ReadAll(dir.File("a.icf"));
+  text.replace(0, 8, "anything");
+  text += "gggghg" + std::string(32, 'p') + "\n";  // a 253rd block
+  WriteAll(dir.File("b.icf"), text);
+  image.Init();
+  ASSERT_TRUE(image.OpenICFFile(dir.File("b.icf")));
+  EXPECT_EQ(image.GetArry(), bytes);
+}
+
+// RT Systems ".icf" -------------------------------------------------------------------
+
+TEST_F(Formats, RtSystemsFileIsRecognisedAndReadAtItsOffset) {
+  std::string rt = "ICF file by another program\r\n";
+  rt.resize(5580, 'h');
+  for (int a = 0; a < kImageSize; ++a) rt += static_cast<char>(a * 7);
+  rt += "trailing data";
+  WriteAll(dir.File("rt.icf"), rt);
+  EXPECT_TRUE(image.IsRTFile(dir.File("rt.icf")));
+  for (auto open : {&clsICR2::OpenRTFile, &clsICR2::OpenICFFile}) {
+    image.Init();
+    ChannelComments[5] = "stays";
+    ASSERT_TRUE((image.*open)(dir.File("rt.icf")));
+    const ImageBytes bytes = image.GetArry();
+    for (int a = 0; a < kImageSize; ++a) ASSERT_EQ(bytes[a], static_cast<std::uint8_t>(a * 7));
+    EXPECT_EQ(ChannelComments[5], "stays");
+    EXPECT_FALSE(image.IsDataChanged());
+  }
+
+  ASSERT_TRUE(image.SaveICFFile(dir.File("icom.icf")));
+  EXPECT_FALSE(image.IsRTFile(dir.File("icom.icf")));
+  WriteAll(dir.File("empty.icf"), "");
+  EXPECT_FALSE(image.IsRTFile(dir.File("empty.icf")));
+  WriteAll(dir.File("ic.icf"), "IC\r\nF");
+  EXPECT_FALSE(image.IsRTFile(dir.File("ic.icf")));
+  EXPECT_FALSE(image.IsRTFile(dir.File("missing.icf")));
+}
+
+// ".ic2" ------------------------------------------------------------------------------
+
+TEST_F(Formats, Ic2Layout) {
+  ChannelComments[1] = "one";
+  ChannelComments[2] = "two";
+  ChannelComments[401] = "edge A";
+  ChannelComments[402] = "edge B";
+  const std::string path = dir.File("zero.ic2");
+  ASSERT_TRUE(image.SaveArcFile(path));
+  const std::string text = ReadAll(path);
+  const std::vector<std::string> lines = Lines(text);
+  ASSERT_EQ(lines.size(), 252u + 1 + 12 + 1);
+  EXPECT_EQ(lines[0], "000010" + std::string(32, '0') + "F0 #1one     #2two");
+  EXPECT_EQ(lines[1], "001010" + std::string(32, '0') + "E0 #1     #2");
+  EXPECT_EQ(lines[200], "0C8010" + std::string(32, '0') + "64 #1edge A");
+  EXPECT_EQ(lines[225], "0E1010" + std::string(32, '0') + "D2");
+  EXPECT_EQ(lines[252], "");
+  EXPECT_EQ(lines[253], "#banknames");
+  EXPECT_EQ(lines[264], "&Bandplan");
+  EXPECT_EQ(lines[265], "");
+  EXPECT_TRUE(text.ends_with("&Bandplan\r\n\r\n"));
+}
+
+TEST_F(Formats, Ic2TrailerIsKeptFromTheFileOpened) {
+  image.Init();
+  ASSERT_TRUE(image.SaveArcFile(dir.File("defaults.ic2")));
+  std::string text = ReadAll(dir.File("defaults.ic2"));
+  text.replace(text.find("Emergency"), 9, "Airband  ");
+  text += "\r\n\r\n";  // extra empty lines at the end are not part of the trailer
+  WriteAll(dir.File("edited.ic2"), text);
+  ASSERT_TRUE(image.OpenArcFile(dir.File("edited.ic2")));
+  EXPECT_TRUE(ArcTrailer.starts_with("#banknames\r\nAirband  \r\nPol VHF 1\r\n"));
+  EXPECT_TRUE(ArcTrailer.ends_with("&Bandplan\r\n"));
+  ASSERT_TRUE(image.SaveArcFile(dir.File("resaved.ic2")));
+  const std::string resaved = ReadAll(dir.File("resaved.ic2"));
+  EXPECT_EQ(resaved, text.substr(0, text.size() - 4));
+  // Opening another format does not clear the trailer.
+  ASSERT_TRUE(image.SaveBinary(dir.File("x.tr2")));
+  ASSERT_TRUE(image.OpenBinary(dir.File("x.tr2")));
+  ASSERT_TRUE(image.SaveArcFile(dir.File("third.ic2")));
+  EXPECT_EQ(ReadAll(dir.File("third.ic2")), resaved);
+}
+
+TEST_F(Formats, Ic2CommentParts) {
+  ASSERT_TRUE(image.SaveArcFile(dir.File("base.ic2")));
+  std::vector<std::string> lines = Lines(ReadAll(dir.File("base.ic2")));
+  struct Case {
+    const char* name;
+    int line;  // 0-based data line
+    std::string part;
+    int channel;
+    const char* a;
+    const char* b;
+  };
+  const Case cases[] = {
+      {"normal", 0, " #1  lead     #2trail   ", 1, "  lead", "trail"},
+      {"no #2", 1, " #1only", 3, "only", ""},
+      {"no #1", 2, " #2second", 5, "", "second"},
+      {"neither", 3, "", 7, "", ""},
+      {"#2 before #1", 4, "#2x #1y", 9, "y", "x #1y"},
+      {"scan edge", 200, " #1 edge  ", 401, " edge", " edge"},
+      {"scan edge with #2", 201, " #1e #2f", 403, "e #2f", "e #2f"},
+  };
+  for (const Case& c : cases) lines[c.line] = lines[c.line].substr(0, 40) + c.part;
+  lines[8] = lines[8].substr(0, 39);  // cut inside the checksum: no comment part at all
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";  // LF only
+  WriteAll(dir.File("parts.ic2"), text);
+  ChannelComments[17] = "before";
+  ASSERT_TRUE(image.OpenArcFile(dir.File("parts.ic2")));
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChannelComments[c.channel], c.a) << c.name;
+    EXPECT_EQ(ChannelComments[c.channel + 1], c.b) << c.name;
+  }
+  EXPECT_EQ(ChannelComments[17], "");
+}
+
+TEST_F(Formats, Ic2DataLinesPast252AreIgnored) {
+  LoadRandomImage(image, 15, {});
+  const ImageBytes bytes = image.GetArry();
+  ASSERT_TRUE(image.SaveArcFile(dir.File("a.ic2")));
+  std::string text = ReadAll(dir.File("a.ic2"));
+  const std::size_t blank = text.find("\r\n\r\n");
+  text.insert(blank + 2, "0FC010" + std::string(32, 'F') + "00 #1extra\r\n");
+  WriteAll(dir.File("b.ic2"), text);
+  image.Init();
+  ASSERT_TRUE(image.OpenArcFile(dir.File("b.ic2")));
+  EXPECT_EQ(image.GetArry(), bytes);
+  EXPECT_TRUE(ArcTrailer.starts_with("#banknames"));
+}
+
+// ".tr2" ------------------------------------------------------------------------------
+
+TEST_F(Formats, Tr2Layout) {
+  const std::string path = dir.File("zero.tr2");
+  ASSERT_TRUE(image.SaveBinary(path));
+  EXPECT_EQ(ReadAll(path), std::string(kImageSize, '\0'));
+  ChannelComments[1] = "abc";
+  ChannelComments[2] = "   ";
+  ChannelComments[450] = " x=y ";
+  ASSERT_TRUE(image.SaveBinary(path));
+  EXPECT_EQ(ReadAll(path),
+            std::string(kImageSize, '\0') + "MemLabel(0)=abc\nMemLabel(449)= x=y \n");
+  image.Init();
+  ASSERT_TRUE(image.OpenBinary(path));
+  EXPECT_EQ(ChannelComments[1], "abc");
+  EXPECT_EQ(ChannelComments[2], "");
+  EXPECT_EQ(ChannelComments[450], " x=y ");
+}
+
+TEST_F(Formats, Tr2LabelRecords) {
+  const std::string records =
+      "MemLabel(0)=first\n"
+      "MemLabel(450)=out of range\n"
+      "MemLabel(-1)=negative\n"
+      "MemLabel(x)=not a number\n"
+      "MemLabel(5=no bracket\n"
+      "short\n"
+      "\n"
+      "MemLabel()=empty number\n"
+      "Anything(9)=prefix not checked\r\n"
+      "MemLabel(3)=unfinished";
+  WriteAll(dir.File("labels.tr2"), std::string(kImageSize, '\x33') + records);
+  ChannelComments[4] = "kept";
+  ASSERT_TRUE(image.OpenBinary(dir.File("labels.tr2")));
+  EXPECT_EQ(ChannelComments[1], "first");
+  EXPECT_EQ(ChannelComments[10], "prefix not checked");
+  EXPECT_EQ(ChannelComments[4], "kept") << "a record without its line feed is not read";
+  EXPECT_EQ(ChannelComments[6], "");
+  int filled = 0;
+  for (int n = 1; n <= kChannelCount; ++n) filled += !ChannelComments[n].empty();
+  EXPECT_EQ(filled, 3);
+  EXPECT_TRUE(image.IsFileLoaded());
+}
+
+TEST_F(Formats, Tr2SavedOverALongerFileLeavesNothingOld) {
+  const std::string path = dir.File("long.tr2");
+  WriteAll(path, std::string(9000, 'Z'));
+  ASSERT_TRUE(image.SaveBinary(path));
+  EXPECT_EQ(ReadAll(path).size(), static_cast<std::size_t>(kImageSize));
+}
+
+}  // namespace
