@@ -1,10 +1,9 @@
 #include <QApplication>
 
-#include "mainwindow/Form1.h"
+#include "mainwindow/Main.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  Form1 w;
-  w.show();
-  return app.exec();
+  QApplication::setApplicationName("Kestrane");
+  return Main();
 }

@@ -1,5 +1,15 @@
 #include "mainwindow/Form1.h"
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {}
+#include "platform/FlexGridData.h"
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Form1");
+  BuildWindow();
+  BuildMenus();
+  ConnectCommands();
+  // The design size, in twips; the stored placement replaces it at load.
+  resize(9990 / kTwipsPerPixel, 7050 / kTwipsPerPixel);
+  Form_Resize();
+}
 
 Form1::~Form1() = default;

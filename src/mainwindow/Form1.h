@@ -4,9 +4,22 @@
 // channel rules, file commands, menus, ...); this header declares all of it.
 
 #include <QMainWindow>
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
+class MSComm;
 class MSFlexGrid;
+class QAction;
+class QCloseEvent;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QResizeEvent;
+class QToolBar;
+struct FileResult;
 
 class Form1 : public QMainWindow {
   Q_OBJECT
@@ -16,14 +29,236 @@ class Form1 : public QMainWindow {
   ~Form1() override;
 
   // ---- channel grid and row operations (Form1Grid.cpp) -------------------
-  // (declarations of the grid procedures go here)
+  // Rebuilds the empty grid: 451 rows by 10 columns, headers, widths, the
+  // columns hidden by the "Visible" settings, row labels. Touches neither the
+  // image, the comments nor SelStartRow/SelEndRow.
+  void initgrid();
+  // One more than the last of rows 1 to 399 whose Freq cell is not empty; 1
+  // when there is none. Always a memory-channel row (1 to 400).
+  int GetLastEmptyRow();
+  // The last row shown in the grid's window, counting from TopRow.
+  int GetHighestVisibleRow();
+  // Takes the undo snapshot, then SelStartRow/SelEndRow from Row and RowSel.
+  void SetSelection();
+  // The same without the snapshot.
+  void SetSelectionB();
+  // True when the selected columns run exactly from 1 to the last column.
+  bool IsRowSelected();
+  // True when the row's Mode cell is not blank.
+  bool IsRowUsed(int row);
+  // Hides the cell editors, takes the selection and widens it to whole rows.
+  void HighlightRow();
+  // Inserts as many blank rows as are selected, at the selection.
+  void InsertBlank();
+  // Inserts NumRows blank rows at SelStartRow within rows 1 to 400 (0 means
+  // the selection's size; NumRows then receives it). False when nothing was
+  // inserted because the user declined the loss warning (the grid is then as
+  // it was) or the selection starts in the header row.
+  bool InsertRows(int& NumRows);
+  // Deletes row RowNum, or the selected rows when it is 0, moving the later
+  // rows up to row 400.
+  void DeleteRows(int RowNum);
+  // The row buttons: move down, move up, delete, clear, insert blank.
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command7_Click();
+  void Command8_Click();
+  // Undo snapshot of the grid's data cells, and its write-back (Edit > Undo).
+  void SaveUndo();
+  void Undo();
+
+  // First and last row of the selection, as last taken by SetSelection(B).
+  std::int16_t SelStartRow = 0;
+  std::int16_t SelEndRow = 0;
+  // "&Insert Fills Empty Rows" is checked: InsertRows first closes the gap
+  // below the next block of used rows, so the rows after it keep their place.
+  bool InsertFillsOn = false;
   // ---- end of channel grid and row operations -----------------------------
 
   // ---- channel field rules (ChannelRules.cpp) ----------------------------
+  // The grid's frequency text for a typed, read or imported frequency/offset.
+  std::string frqFilter(std::string_view text) const;
+  // Writes the default cells into columns 2 to 8 of the row.
+  void ApplyDefaults(int row);
+  // Sets the row's Mode from its Freq cell.
+  void ApplyAutoMode(int row);
+  // Sets the row's Shift (and, in a repeater band, RPT SH) from its Freq cell.
+  void ApplyAutoShift(int row);
   // ---- end of channel field rules -----------------------------------------
 
   // ---- shell: start-up, settings, files, menus, GUI states ----------------
+  // Start-up and shut-down (Form1Startup.cpp). The constructor builds the
+  // window without showing it; Main then runs Form_Load and shows it.
+  void Form_Load();
+  // Runs when the window closes; Cancel = true keeps it open.
+  void Form_Unload(bool& Cancel);
+  void LoadSettings();
+  void SaveSettings();
+  void LoadMRU();
+  void AddToMRU(const std::string& fpath);
+
+  // Image binding and file commands (Form1Files.cpp).
+  void FillGrid();
+  void Savegrid();
+  void mnuOpen_Click();
+  void mnuMRU_Click(int Index);
+  void mnuSaveOnly_Click();
+  void mnuSave_Click();
+  // The unsaved-changes question that guards every command replacing the
+  // image: stores the grid, asks when the image changed, saves on Yes.
+  // False means the command is abandoned.
+  bool QuerySaveChanges();
+  // Path of the image file last opened or saved ("" before any); native UTF-8.
+  std::string CurrentFile;
+  // Set when Save As was cancelled or a save failed; see QuerySaveChanges.
+  bool SaveCancelled = false;
+
+  // Menus, toolbar and layout (Form1Menus.cpp).
+  void Form_Resize();
+  void Toolbar1_ButtonClick(int button);
+  void mnuButtons_Click();
+  void mnuAutoShift_Click();
+  void mnuAutoMode_Click();
+  void mnuInsertFills_Click();
+  void mnuSingleClick_Click();
+  void mnuNoComments_Click();
+  void mnuUse9K_Click();
+  void mnuScanEdge_Click();
+  void mnuabout_Click();
+  void mnuexit_Click();
+  // Toolbar button 1 to 19 (separators included); nullptr for other numbers.
+  QAction* Toolbar1Button(int button) const;
+  // The window state as stored: 0 normal, 1 minimised, 2 maximised.
+  int WindowStateCode() const;
+  // Hides the in-place cell editors (and so ends an edit in progress).
+  void HideEditors();
+
+  // GUI states (Form1GuiStates.cpp).
+  void InitGUI();
+  void EnableGUI();
+  void DisableGUI();
+
+  // Alternate single-channel panel (Form1AltPanel.cpp).
+  void LoadAltGUI();
+  void LoadAlt();
+  void SaveAlt();
+  void mnuAltInterface_Click();
+  void mnuBank_Click(int bank);  // Go To > Bank 0 to Bank 7
+
+  // Menu bar, in menu order. Separators are actions too, so that the hidden
+  // ones can be named.
+  QMenu* mnuFile = nullptr;
+  QAction *mnuOpen = nullptr, *mnuSaveOnly = nullptr, *mnuSave = nullptr, *mnusep1 = nullptr;
+  QAction *mnuImport = nullptr, *mnuExportWizard = nullptr, *mnuExport = nullptr,
+          *mnuExportCSV2 = nullptr, *mnusep3 = nullptr;
+  QAction *mnuImportTPE = nullptr, *mnuImportICQ7 = nullptr, *mnuImportVX2 = nullptr,
+          *mnuImportEve = nullptr, *mnuImportVX7 = nullptr, *mnuImportVR120 = nullptr;
+  QAction *mnuSep2 = nullptr, *mnuFreqImportTool = nullptr, *mnusep1a = nullptr,
+          *mnuPrint = nullptr, *mnusep5 = nullptr, *mnuexit = nullptr, *mnuMRUSep = nullptr;
+  std::array<QAction*, 5> mnuMRU{};
+  QMenu* mnuEdit = nullptr;
+  QAction *mnuUndo = nullptr, *undosep = nullptr, *mnuCut = nullptr, *mnuCopy = nullptr,
+          *mnuPaste = nullptr, *mnuSep23 = nullptr, *mnuInsert = nullptr;
+  QMenu* mnuView = nullptr;
+  QAction *mnuButtons = nullptr, *mnuVisible = nullptr;
+  QMenu* mnuOptions = nullptr;
+  QAction *mnuPort = nullptr, *mnusepport = nullptr, *mnuAltInterface = nullptr,
+          *mnuAutoShift = nullptr, *mnuAutoMode = nullptr, *mnuInsertFills = nullptr,
+          *mnuSingleClick = nullptr, *mnuNoComments = nullptr, *mnusetsep = nullptr,
+          *mnuUse9K = nullptr;
+  QMenu* mnuMemories = nullptr;
+  QAction *mnuFind = nullptr, *mnuDupCheck = nullptr, *mnuCheckBlocked = nullptr,
+          *mnusepmem1 = nullptr, *mnuSortAscending = nullptr, *mnuSortDescending = nullptr,
+          *mnuSortRowsAscending = nullptr, *mnuSortRowsDeascending = nullptr,
+          *mnuInsertSep1 = nullptr, *mnumemsep1 = nullptr, *mnuRemoveEmpty = nullptr,
+          *mnuFillSelected = nullptr, *mnusep9 = nullptr, *mnuClearMem = nullptr,
+          *mnuPrioritySep = nullptr, *mnuPriority = nullptr;
+  QMenu* mnuInsertFreqList = nullptr;
+  std::array<QAction*, 10> mnuInsertN{};  // mnuInsert1 to mnuInsert10
+  QMenu* mnuGoTo = nullptr;
+  std::array<QAction*, 8> mnuBank{};  // mnuBank0 to mnuBank7
+  QAction* mnuScanEdge = nullptr;
+  QMenu* mnuVX2Settings = nullptr;
+  QAction *mnuSetMode = nullptr, *mnuSquelch = nullptr, *mnuUserComments = nullptr;
+  QMenu* mnuTransfer = nullptr;
+  QAction *mnuTestComms = nullptr, *mnuRead = nullptr, *mnuWrite = nullptr;
+  QMenu* mnuHelp = nullptr;
+  QAction* mnuabout = nullptr;
+  // The per-column popup menus; never on the menu bar.
+  QMenu *mnu1 = nullptr, *mnu2 = nullptr, *mnu3 = nullptr, *mnu4 = nullptr, *mnu5 = nullptr,
+        *mnu6 = nullptr, *mnu7 = nullptr;
+
+  QToolBar* Toolbar1 = nullptr;
+  // Row buttons left of the grid: move up, move down, insert blank, delete, clear.
+  QPushButton *Command2 = nullptr, *Command1 = nullptr, *Command8 = nullptr, *Command3 = nullptr,
+              *Command7 = nullptr;
+  // The strip near the bottom edge and its (always empty) label.
+  QFrame* Frame1 = nullptr;
+  QLabel* Label1 = nullptr;
+  // The alternate single-channel panel.
+  QFrame* Frame2 = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildWindow();
+  void ConnectCommands();
+  void ToggleOption(QAction* item, const char* key);
+  // Copies the option check marks into the flags the grid commands read.
+  void SyncOptionFlags();
+  void SetCaptionWithFile(const std::string& path);
+  FileResult ReadImageFile(const std::string& path);
+  bool OpenImageFile(const std::string& path, bool addToMRU);
+  bool WriteImage(int format, const std::string& path);
+  bool RefuseUnloadedSave();
+  std::array<QAction*, 19> toolbarButtons_{};
+
+ public:
   // ---- end of shell -------------------------------------------------------
+
+  // ---- radio clone link (src/clone/) --------------------------------------
+  // Serial port and handshake (Form1CloneLink.cpp).
+  // Sets up the closed port from the "CommPort" setting, "9600,n,8,1", no
+  // handshaking, DTR and RTS on, binary input, 30000-byte buffers; a step
+  // that fails is shown ("Error n: ...") and set-up goes on.
+  void InitPort();
+  // Opens the port and sends the model query up to three times until the 39
+  // bytes of echo and reply are in. True: port open, the bytes in `reply`,
+  // RadioModelID set. False: the user was told why, port closed.
+  bool ModelQueryHandshake(std::string& reply);
+  // Waits at least `seconds`, letting window events run.
+  void pause(double seconds);
+  static std::string lHex(long long value);
+  // Each byte as two upper-case hex digits and a blank.
+  static std::string ParseBytes(std::string_view bytes);
+  void mnuTestComms_Click();
+  void mnuPort_Click();  // Settings > Port...: the "Comm Port" dialog
+
+  // Download and upload (Form1CloneTransfer.cpp).
+  void mnuRead_Click();
+  void ReadFromICR2();
+  void mnuWrite_Click();
+  void WriteToICR2();
+  // Show the progress window with the reading/writing text for an input count.
+  void UpdateStatus(long long count);
+  void UpdateStatusB(long long count);
+
+  // Connects Transfer > Test, Read, Write and Settings > Port (Form1TransferMenu.cpp).
+  void ConnectTransferMenu();
+
+  // The serial port to the receiver, made by the first InitPort.
+  MSComm* MSComm1 = nullptr;
+
+ private:
+  bool transferRunning_ = false;  // a transfer command is waiting on the line
+
+ public:
+  // ---- end of radio clone link ---------------------------------------------
 
   MSFlexGrid* MSFlexGrid1 = nullptr;
 };
