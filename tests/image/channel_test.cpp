@@ -64,24 +64,6 @@ TEST_F(Channel, EachSetterChangesOnlyItsOwnBits) {
   }
 }
 
-TEST_F(Channel, SetterOrderDoesNotMatter) {
-  auto apply = [](clsICR2& i, bool reversed) {
-    std::function<void()> steps[] = {
-        [&] { i.SetFreq(7, "446.00625"); }, [&] { i.SetMode(7, "AM"); },
-        [&] { i.SetSkip(7, "PSKIP"); },     [&] { i.SetStep(7, "6.25 KHz"); },
-        [&] { i.SetDup(7, "+DUP"); },       [&] { i.SetOffset(7, "5"); },
-        [&] { i.SetTsql(7, "ON"); },        [&] { i.SetTone(7, "100.0"); }};
-    if (reversed) std::reverse(std::begin(steps), std::end(steps));
-    for (auto& step : steps) step();
-  };
-  clsICR2 other;
-  other.Init();
-  apply(image, false);
-  apply(other, true);
-  EXPECT_EQ(image.GetArry(), other.GetArry());
-  EXPECT_EQ(RecordOf(image, 7), (Record{0x44, 0x60, 0x06, 0x30, 0x50, 0x00, 0x8C, 0x51}));
-}
-
 // Decode tables ---------------------------------------------------------------------
 
 TEST_F(Channel, EnumeratedFieldsDecodeEveryCode) {

@@ -105,20 +105,6 @@ TEST(Settings, ListSizesAndLastTexts) {
   EXPECT_EQ(clsICR2::GetSquelch_Opt()[2], "LEVEL 1");
 }
 
-TEST(Settings, NamedValues) {
-  clsICR2 image;
-  image.Init();
-  image.SetPause("HOLD");
-  image.SetResume("HOLD");
-  image.SetSquelch("LEVEL 9");
-  image.SetSCANEDGE("ALL");
-  const ImageBytes bytes = image.GetArry();
-  EXPECT_EQ(bytes[0xE63], 10);
-  EXPECT_EQ(bytes[0xE62], 6);
-  EXPECT_EQ(bytes[0xE73], 10);
-  EXPECT_EQ(bytes[0xE6E], 26);
-}
-
 TEST(Settings, DselStoresItsOwnOrder) {
   clsICR2 image;
   image.Init();
