@@ -12,6 +12,9 @@ using readers::clsVX2R;
 
 namespace {
 
+using Getter = std::string (clsVX2R::*)(int) const;
+using Setter = void (clsVX2R::*)(int, std::string_view);
+
 constexpr std::size_t kRecord1 = 6082;
 constexpr std::size_t kFlags1 = 5474;
 
@@ -64,41 +67,23 @@ TEST(VX2Addressing, FirstSecondAndLastMemory) {
 TEST(VX2Addressing, OutOfRangeNumbersAreRefusedQuietly) {
   clsVX2R vx2;
   const auto before = All(vx2);
+  const Getter getters[] = {
+      &clsVX2R::Freq,     &clsVX2R::tag,  &clsVX2R::Mode,     &clsVX2R::Skip,
+      &clsVX2R::Step,     &clsVX2R::RPT,  &clsVX2R::Shift,    &clsVX2R::SQLType,
+      &clsVX2R::Tone,     &clsVX2R::DCS,  &clsVX2R::TXPower,  &clsVX2R::Dev,
+      &clsVX2R::ClkShift, &clsVX2R::Name, &clsVX2R::IsMasked, &clsVX2R::GetMemBytes};
+  const std::pair<Setter, const char*> setters[] = {
+      {&clsVX2R::SetFreq, "146.52"}, {&clsVX2R::SetTag, "ABC"},     {&clsVX2R::SetMode, "AM"},
+      {&clsVX2R::SetSkip, "SKIP"},   {&clsVX2R::SetStep, "25 KHz"}, {&clsVX2R::SetIsMasked, "YES"},
+      {&clsVX2R::SetRPT, "DUP"},     {&clsVX2R::SetShift, "0.6"},   {&clsVX2R::SetSQLType, "TONE"},
+      {&clsVX2R::SetTone, "100.0"},  {&clsVX2R::SetDCS, "754"},     {&clsVX2R::SetTXPower, "HIGH"},
+      {&clsVX2R::SetDev, "HALF"},    {&clsVX2R::SetClkShift, "ON"}, {&clsVX2R::SetName, "ALPHA"}};
   for (int n : {0, -1, 1001, 1217, 100000}) {
-    EXPECT_EQ(vx2.Freq(n), "") << n;
-    EXPECT_EQ(vx2.tag(n), "");
-    EXPECT_EQ(vx2.Mode(n), "");
-    EXPECT_EQ(vx2.Skip(n), "");
-    EXPECT_EQ(vx2.Step(n), "");
-    EXPECT_EQ(vx2.RPT(n), "");
-    EXPECT_EQ(vx2.Shift(n), "");
-    EXPECT_EQ(vx2.SQLType(n), "");
-    EXPECT_EQ(vx2.Tone(n), "");
-    EXPECT_EQ(vx2.DCS(n), "");
-    EXPECT_EQ(vx2.TXPower(n), "");
-    EXPECT_EQ(vx2.Dev(n), "");
-    EXPECT_EQ(vx2.ClkShift(n), "");
-    EXPECT_EQ(vx2.Name(n), "");
-    EXPECT_EQ(vx2.IsMasked(n), "");
-    EXPECT_EQ(vx2.GetMemBytes(n), "");
+    for (Getter get : getters) EXPECT_EQ((vx2.*get)(n), "") << n;
     EXPECT_FALSE(vx2.IsValidMemory(n));
+    for (auto [set, text] : setters) (vx2.*set)(n, text);
     vx2.SetIsValidMemory(n, true);
     vx2.ClearMem(n);
-    vx2.SetFreq(n, "146.52");
-    vx2.SetTag(n, "ABC");
-    vx2.SetMode(n, "AM");
-    vx2.SetSkip(n, "SKIP");
-    vx2.SetStep(n, "25 KHz");
-    vx2.SetIsMasked(n, "YES");
-    vx2.SetRPT(n, "DUP");
-    vx2.SetShift(n, "0.6");
-    vx2.SetSQLType(n, "TONE");
-    vx2.SetTone(n, "100.0");
-    vx2.SetDCS(n, "754");
-    vx2.SetTXPower(n, "HIGH");
-    vx2.SetDev(n, "HALF");
-    vx2.SetClkShift(n, "ON");
-    vx2.SetName(n, "ALPHA");
   }
   for (auto [bank, slot] : {std::pair{-1, 0}, {20, 0}, {0, -1}, {0, 100}}) {
     EXPECT_EQ(vx2.GetBankMem(bank, slot), 0);
