@@ -158,6 +158,7 @@ class clsVX2R {
   static std::vector<std::string> GetDIMMER_Opt();
   std::string GetDIMMER() const;
   void SetDIMMER(std::string_view value);
+  void SetDIMMER(double value);
   static std::vector<std::string> GetDTMF_Opt();
   std::string GetDTMF() const;
   void SetDTMF(std::string_view text);
@@ -224,8 +225,10 @@ class clsVX2R {
   void SetWXALT(std::string_view text);
   std::string GetNFMSquelch() const;
   void SetNFMSquelch(std::string_view value);
+  void SetNFMSquelch(double value);
   std::string GetWFMSquelch() const;
   void SetWFMSquelch(std::string_view value);
+  void SetWFMSquelch(double value);
   static std::vector<std::string> GetMyMenu_Opt();
   int GetMyMenuNum() const;
   void SetMyMenuNum(int number);
@@ -280,6 +283,7 @@ class clsVX2R {
   std::string PositionsText(std::size_t first, std::size_t count) const;
   void SetPositions(std::size_t first, std::size_t count, std::string_view text);
   void SetByteNumber(std::size_t index, std::string_view value);
+  void SetByteNumber(std::size_t index, double value);
   void WriteWord(std::size_t index, int value);
   unsigned Word(std::size_t index) const;
   void CalcSettingsChecksums();

@@ -161,9 +161,12 @@ void clsVX2R::SetPositions(std::size_t first, std::size_t count, std::string_vie
 // A number or numeric text rounded to the nearest whole number (halves to even); a text that
 // is not a number or a value outside 0..255 leaves the byte as it was.
 void clsVX2R::SetByteNumber(std::size_t index, std::string_view value) {
-  if (!IsDecimalText(value)) return;
-  const double rounded = std::nearbyint(Val(value));
-  if (rounded < 0 || rounded > 255) return;
+  if (IsDecimalText(value)) SetByteNumber(index, Val(value));
+}
+
+void clsVX2R::SetByteNumber(std::size_t index, double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= 0 && rounded <= 255)) return;  // NaN fails too
   image_[index] = static_cast<std::uint8_t>(rounded);
 }
 
@@ -213,6 +216,7 @@ std::vector<std::string> clsVX2R::GetDIMMER_Opt() {
 }
 std::string clsVX2R::GetDIMMER() const { return std::to_string(image_[kDimmer]); }
 void clsVX2R::SetDIMMER(std::string_view value) { SetByteNumber(kDimmer, value); }
+void clsVX2R::SetDIMMER(double value) { SetByteNumber(kDimmer, value); }
 std::vector<std::string> clsVX2R::GetDTMF_Opt() { return Options(kDTMFSetting); }
 std::string clsVX2R::GetDTMF() const { return SettingText(kDTMFSetting); }
 void clsVX2R::SetDTMF(std::string_view text) { SetSetting(kDTMFSetting, text); }
@@ -313,8 +317,10 @@ std::string clsVX2R::GetWXALT() const { return SettingText(kWXALTSetting); }
 void clsVX2R::SetWXALT(std::string_view text) { SetSetting(kWXALTSetting, text); }
 std::string clsVX2R::GetNFMSquelch() const { return std::to_string(image_[kNFMSquelch]); }
 void clsVX2R::SetNFMSquelch(std::string_view value) { SetByteNumber(kNFMSquelch, value); }
+void clsVX2R::SetNFMSquelch(double value) { SetByteNumber(kNFMSquelch, value); }
 std::string clsVX2R::GetWFMSquelch() const { return std::to_string(image_[kWFMSquelch]); }
 void clsVX2R::SetWFMSquelch(std::string_view value) { SetByteNumber(kWFMSquelch, value); }
+void clsVX2R::SetWFMSquelch(double value) { SetByteNumber(kWFMSquelch, value); }
 std::vector<std::string> clsVX2R::GetMyMenu_Opt() {
   return {std::begin(kMyMenu), std::end(kMyMenu)};
 }

@@ -167,6 +167,9 @@ TEST(VX2Settings, Numbers) {
   }
 
   clsVX2R vx2;
+  vx2.SetDIMMER(6.5);  // numbers as well as texts
+  vx2.SetNFMSquelch(300.0);
+  EXPECT_EQ(vx2.GetDIMMER() + "/" + vx2.GetNFMSquelch(), "6/0");
   vx2.SetByte(331, 8);
   EXPECT_EQ(vx2.GetMyMenuNum(), 0);
   vx2.SetMyMenuNum(5);
