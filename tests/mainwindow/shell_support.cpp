@@ -1,6 +1,7 @@
 #include "shell_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <fstream>
@@ -127,6 +128,8 @@ void ShellTest::LoadAndOpen(const std::string& path) {
 std::string ShellTest::Stored(const std::string& key, const std::string& section) const {
   return GetSetting("IC-R2", section, key, "<absent>");
 }
+
+void ShellTest::ClearStore() { QFile::remove(QString::fromStdString(store_.Path())); }
 
 std::string ShellTest::GridCell(int row, int col) const {
   return form_->MSFlexGrid1->TextMatrix(row, col);

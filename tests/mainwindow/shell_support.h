@@ -51,6 +51,8 @@ class ShellTest : public ::testing::Test {
   void LoadAndOpen(const std::string& path);
   // A text read from the settings store ("Settings" section by default).
   std::string Stored(const std::string& key, const std::string& section = "Settings") const;
+  // Empties the settings store.
+  void ClearStore();
   std::string GridCell(int row, int col) const;
   void SetGridCell(int row, int col, const std::string& text);
 

@@ -1,0 +1,286 @@
+// The command surface: menu captions and order, the toolbar and its
+// dispatch, the layout rule, the about box and the progress window.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+
+#include "mainwindow/Form5.h"
+#include "mainwindow/Globals.h"
+#include "mainwindow/LongOperationGuard.h"
+#include "mainwindow/frmProgress.h"
+#include "platform/FlexGridData.h"
+#include "platform/MSFlexGrid.h"
+#include "platform/Modal.h"
+#include "platform/Runtime.h"
+#include "platform/Settings.h"
+#include "shell_support.h"
+
+namespace shell_test {
+namespace {
+
+// A menu's items as "caption" lines, "-" for a separator, "(hidden)" after an
+// item that does not show, "[x]" after a checked one.
+std::vector<std::string> Listing(const QMenu* menu) {
+  std::vector<std::string> lines;
+  for (const QAction* a : menu->actions()) {
+    std::string line = a->isSeparator() ? "-" : a->text().toStdString();
+    if (a->isChecked()) line += " [x]";
+    if (!a->isVisible()) line += " (hidden)";
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+using MenusTest = ShellTest;
+
+TEST_F(MenusTest, MenuBar) {
+  std::vector<std::string> titles;
+  for (const QAction* a : form_->menuBar()->actions()) titles.push_back(a->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&View", "&Settings", "&Memories",
+                                              "&Go To", "&IC-R2 Settings", "&Transfer", "&Help"}));
+}
+
+TEST_F(MenusTest, MenuItemsInOrder) {
+  form_->Form_Load();
+  using L = std::vector<std::string>;
+  const std::pair<QMenu*, L> menus[] = {
+      {form_->mnuFile,
+       {"&Open", "&Save", "Save &As...", "-", "&Import From .CSV...", "&Export to .CSV...",
+        "&Export To .CSV... (hidden)", "&Export To CSV Type 2... (hidden)", "-",
+        "Import From .&TPE...", "Import From &IC-Q7 File...", "Import From VX&2 File...",
+        "Import From VX&5 File...", "Import From VX&7 File...", "Import From VR-120 File...", "-",
+        "Frequency Import Tool", "-", "&Print", "-", "E&xit", "- (hidden)", "&1 (hidden)",
+        "&2 (hidden)", "&3 (hidden)", "&4 (hidden)", "&5 (hidden)"}},
+      {form_->mnuEdit,
+       {"&Undo", "-", "Cu&t", "&Copy", "&Paste", "- (hidden)", "&Insert Cut Rows (hidden)"}},
+      {form_->mnuView, {"&Buttons [x]", "&Visible Columns..."}},
+      {form_->mnuOptions,
+       {"&Port...", "-", "&Use Alternate GUI", "&Use Auto-Shift [x]", "&Use Auto-Mode [x]",
+        "&Insert Fills Empty Rows", "Single-Click Editing", "&No Comments In .R2 Files", "-",
+        "&Use 9KHz Step for BCB"}},
+      {form_->mnuMemories,
+       {"&Find...", "&Check for Duplicate Freqs", "&Check For USA Blocked Freqs", "-",
+        "Sort All Rows &Ascending", "Sort All Rows &Descending", "Sort &Selected Rows Ascending",
+        "Sort Selected &Rows Descending", "-", "Insert Frequency List", "-",
+        "&Remove Empty Rows", "&Fill Selected Rows...", "-", "&Clear All Memories",
+        "- (hidden)", "&Priority Channel... (hidden)"}},
+      {form_->mnuGoTo,
+       {"Bank 0", "Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7",
+        "Scan Edge"}},
+      {form_->mnuVX2Settings, {"&Set Mode...", "&Squelch...", "&User Comments..."}},
+      {form_->mnuTransfer, {"&Test Communication", "&Read from IC-R2", "&Write To IC-R2"}},
+      {form_->mnuHelp, {"&About..."}},
+      {form_->mnu1, {"&Copy", "&Paste"}},
+      {form_->mnu2, {"&Copy", "&Paste", "-", "&FM", "&WFM", "&AM"}},
+      {form_->mnu3, {"&Copy", "&Paste", "-", "&OFF", "&PSKIP", "&SKIP"}},
+      {form_->mnu4, {"&Copy", "&Paste", "-", "&Step"}},
+      {form_->mnu5, {"&Copy", "&Paste", "-", "SIMP", "-DUP", "+DUP"}},
+      {form_->mnu6, {"&Copy", "&Paste", "-", "O&FF", "O&N"}},
+      {form_->mnu7, {"&Copy", "&Paste", "-", "&Auto-Fill Comments"}},
+  };
+  for (const auto& [menu, expected] : menus) {
+    EXPECT_EQ(Listing(menu), expected) << menu->objectName().toStdString();
+  }
+  const QMenu* steps = form_->mnu4->actions().last()->menu();
+  ASSERT_NE(steps, nullptr);
+  EXPECT_EQ(Listing(steps), (L{"5 KHz", "6.25 KHz", "10 KHz", "15 KHz", "20 KHz", "25 KHz",
+                               "30 KHz", "50 KHz", "100 KHz"}));
+  // The popup menus never appear on the menu bar.
+  for (const QAction* a : form_->menuBar()->actions()) {
+    EXPECT_FALSE(a->text().startsWith("mnu")) << a->text().toStdString();
+  }
+}
+
+TEST_F(MenusTest, Toolbar) {
+  const char* texts[19] = {"",      "Open",      "Save",         nullptr,  "Cut",
+                           "Copy",  "Paste",     nullptr,        "Move Up", "Move Down",
+                           "Insert Blank", "Delete", "Clear",    nullptr,  "Find",
+                           "Print", nullptr,     "Read from IC-R2", "Write To IC-R2"};
+  ASSERT_EQ(form_->Toolbar1->actions().size(), 19);
+  for (int n = 1; n <= 19; ++n) {
+    SCOPED_TRACE(n);
+    QAction* button = form_->Toolbar1Button(n);
+    ASSERT_EQ(button, form_->Toolbar1->actions()[n - 1]);
+    EXPECT_EQ(button->isSeparator(), texts[n - 1] == nullptr);
+    if (texts[n - 1]) {
+      EXPECT_EQ(button->text().toStdString(), texts[n - 1]);
+    }
+  }
+  EXPECT_EQ(form_->Toolbar1Button(0), nullptr);
+  EXPECT_EQ(form_->Toolbar1Button(20), nullptr);
+}
+
+TEST_F(MenusTest, ToolbarDispatch) {
+  LoadAndOpen(WriteImageFile("a.r2"));
+  // Buttons without a command (and numbers outside the toolbar) open nothing;
+  // the scripts fail the test on any box or dialog.
+  {
+    MsgBoxScript boxes;
+    FileDialogScript dialogs;
+    for (int n : {0, 1, 4, 8, 14, 17, 20, -3}) form_->Toolbar1_ButtonClick(n);
+  }
+  {
+    FileDialogScript dialogs;
+    dialogs.Cancel();
+    form_->Toolbar1_ButtonClick(2);
+    EXPECT_EQ(dialogs.Requests().at(0).title, "Open File");
+  }
+  {
+    SetGridCell(1, 9, "by toolbar");
+    form_->Toolbar1_ButtonClick(3);
+    EXPECT_NE(ReadAll(form_->CurrentFile).find("by toolbar"), std::string::npos);
+  }
+  // Button 10 widens the selection to whole rows and moves row 1 down.
+  form_->MSFlexGrid1->SetRow(1);
+  form_->MSFlexGrid1->SetCol(3);
+  form_->Toolbar1_ButtonClick(10);
+  EXPECT_EQ(GridCell(2, 1), "146.520");
+  EXPECT_EQ(GridCell(1, 1), "145.230");
+  // A click on the toolbar's own button runs the same dispatch.
+  form_->Toolbar1Button(9)->trigger();
+  EXPECT_EQ(GridCell(1, 1), "146.520");
+}
+
+TEST_F(MenusTest, LayoutFollowsTheWindowAndTheButtonsOption) {
+  form_->Form_Load();
+  struct Case {
+    bool buttons;
+    int width, height;  // twips
+    int gridLeft, gridWidth;
+  };
+  const Case cases[] = {
+      {true, 9990, 7050, 1575, 9990 - 1800},
+      {false, 9990, 7050, 100, 9990 - 300},
+      {true, 15000, 9000, 1575, 15000 - 1800},
+      {false, 6000, 4500, 100, 6000 - 300},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + (c.buttons ? " buttons" : ""));
+    if (form_->mnuButtons->isChecked() != c.buttons) form_->mnuButtons_Click();
+    form_->resize(c.width / kTwipsPerPixel, c.height / kTwipsPerPixel);
+    form_->Form_Resize();
+    const MSFlexGrid* grid = form_->MSFlexGrid1;
+    EXPECT_EQ(grid->x(), c.gridLeft / kTwipsPerPixel);
+    EXPECT_EQ(grid->width(), c.gridWidth / kTwipsPerPixel);
+    EXPECT_EQ(grid->height(), (c.height - 1500) / kTwipsPerPixel);
+    EXPECT_EQ(form_->Frame2->width(), (c.gridLeft + c.gridWidth - 100) / kTwipsPerPixel);
+    EXPECT_EQ(form_->Frame2->height(), grid->height());
+    EXPECT_EQ(form_->Frame1->y(), (c.height - 1050) / kTwipsPerPixel);
+    EXPECT_EQ(form_->Frame1->width(), form_->width());
+    EXPECT_EQ(form_->Label1->width(), form_->Frame1->width());
+  }
+  // Row buttons: 1320 by 375 twips at left 135.
+  EXPECT_EQ(form_->Command8->geometry(), QRect(135 / 15, 1980 / 15, 1320 / 15, 375 / 15));
+  // A window too small for the grid skips what would be negative.
+  const QRect before = form_->MSFlexGrid1->geometry();
+  form_->resize(60, 40);
+  form_->Form_Resize();
+  EXPECT_EQ(form_->MSFlexGrid1->height(), before.height());
+}
+
+TEST_F(MenusTest, ScanEdgeAndBankJumps) {
+  LoadAndOpen(WriteImageFile("a.r2"));
+  form_->mnuScanEdge_Click();
+  EXPECT_EQ(form_->MSFlexGrid1->TopRow(), 401);
+  form_->mnuBank[3]->trigger();
+  EXPECT_EQ(form_->MSFlexGrid1->TopRow(), 151);
+  EXPECT_EQ(AltRow, 151);
+}
+
+TEST_F(MenusTest, AboutBox) {
+  form_->Form_Load();
+  int shown = 0;
+  SetModalRunner([&](QDialog& dialog) {
+    ++shown;
+    auto* about = dynamic_cast<Form5*>(&dialog);
+    EXPECT_NE(about, nullptr);
+    if (!about) return 0;
+    EXPECT_EQ(about->windowTitle().toStdString(), "About...");
+    EXPECT_EQ(about->Label1->text().toStdString(), "IC-R2 Kestrane");
+    EXPECT_EQ(about->Label2->text().toStdString(), "Version 1.0.0");
+    EXPECT_FALSE(about->Text1->toPlainText().isEmpty());
+    EXPECT_EQ(about->Command1->text().toStdString(), "&OK");
+    about->Command1->click();
+    EXPECT_EQ(about->result(), QDialog::Accepted);
+    return about->result();
+  });
+  form_->mnuabout->trigger();
+  SetModalRunner(nullptr);
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MenusTest, ProgressWindowCancelAndCloseBox) {
+  for (bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "close box" : "Cancel");
+    CancelRequested = 0;
+    frmProgress& progress = frmProgress::Instance();
+    EXPECT_TRUE(frmProgress::IsLoaded());
+    EXPECT_EQ(progress.Command1->text().toStdString(), "&Cancel");
+    EXPECT_EQ(progress.Label1->font().family().toStdString(), "Arial");
+    EXPECT_TRUE(progress.windowTitle().isEmpty());
+    progress.show();
+    if (closeBox) {
+      progress.close();
+    } else {
+      progress.Command1->click();
+    }
+    EXPECT_EQ(CancelRequested, 1);
+    EXPECT_FALSE(frmProgress::IsLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  // Unloading at the normal end of an operation asks for nothing.
+  CancelRequested = 0;
+  frmProgress::Instance().show();
+  frmProgress::Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(CancelRequested, 0);
+}
+
+TEST_F(MenusTest, WhileALongOperationRunsOnlyItsProgressWindowTakesInput) {
+  LoadAndOpen(WriteImageFile("a.r2"));
+  InstallLongOperationGuard(form_.get());
+  form_->MSFlexGrid1->SetRow(5);
+  frmProgress::Instance().show();
+
+  // A key for the grid and a close of the main window arrive while the
+  // operation lets events run.
+  QCoreApplication::postEvent(form_->MSFlexGrid1->View(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+  QCoreApplication::postEvent(form_.get(), new QCloseEvent());
+  DoEvents();
+  EXPECT_EQ(form_->MSFlexGrid1->Row(), 5);
+  EXPECT_EQ(CancelRequested, 1);  // the close counts as Cancel
+  EXPECT_EQ(Stored("FilePath"), "<absent>");  // and the window did not unload
+
+  // The progress window's own button still works.
+  CancelRequested = 0;
+  QPushButton* cancel = frmProgress::Instance().Command1;
+  QCoreApplication::postEvent(cancel, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+  QCoreApplication::postEvent(cancel,
+                              new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+  DoEvents();
+  EXPECT_EQ(CancelRequested, 1);
+  EXPECT_FALSE(frmProgress::IsLoaded());
+
+  // Outside the loop's DoEvents the window takes input as always.
+  RemoveLongOperationGuard();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CancelRequested = 0;
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(form_->MSFlexGrid1->View(), &down);
+  EXPECT_EQ(form_->MSFlexGrid1->Row(), 6);
+}
+
+}  // namespace
+}  // namespace shell_test
