@@ -30,9 +30,18 @@ struct RasterEnding {
   const char* append;
 };
 constexpr std::array<RasterEnding, 12> kRasterEndings = {{
-    {"12", "5"},  {"37", "5"},  {"62", "5"},  {"87", "5"},
-    {"06", "25"}, {"31", "25"}, {"56", "25"}, {"81", "25"},
-    {"18", "75"}, {"43", "75"}, {"68", "75"}, {"93", "75"},
+    {"12", "5"},
+    {"37", "5"},
+    {"62", "5"},
+    {"87", "5"},
+    {"06", "25"},
+    {"31", "25"},
+    {"56", "25"},
+    {"81", "25"},
+    {"18", "75"},
+    {"43", "75"},
+    {"68", "75"},
+    {"93", "75"},
 }};
 
 // Mode by band, first match wins (after the TV carriers).
@@ -118,9 +127,20 @@ std::string frqFilter(std::string_view input) {
   // The last digit goes to 0 or 5 without carrying into the digit before it.
   char& last = result.back();
   switch (last) {
-    case '3': case '4': case '6': case '7': last = '5'; break;
-    case '1': case '2': case '8': case '9': last = '0'; break;
-    default: break;
+    case '3':
+    case '4':
+    case '6':
+    case '7':
+      last = '5';
+      break;
+    case '1':
+    case '2':
+    case '8':
+    case '9':
+      last = '0';
+      break;
+    default:
+      break;
   }
   return result;
 }

@@ -16,7 +16,9 @@ namespace {
 
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
-bool IsBlankText(std::string_view text) { return std::all_of(text.begin(), text.end(), IsBlankChar); }
+bool IsBlankText(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsBlankChar);
+}
 
 // A stored "Visible" value hides its column only when it reads as the number
 // 0 ("0", " 0 ", "0.0"); a missing key, "1" and anything that is not a

@@ -19,24 +19,37 @@ int ToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; 
 
 Qt::Alignment QtAlignment(int flexAlignment) {
   switch (flexAlignment) {
-    case flexAlignLeftTop: return Qt::AlignLeft | Qt::AlignTop;
-    case flexAlignLeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
-    case flexAlignCenterTop: return Qt::AlignHCenter | Qt::AlignTop;
-    case flexAlignCenterCenter: return Qt::AlignCenter;
-    case flexAlignCenterBottom: return Qt::AlignHCenter | Qt::AlignBottom;
-    case flexAlignRightTop: return Qt::AlignRight | Qt::AlignTop;
-    case flexAlignRightCenter: return Qt::AlignRight | Qt::AlignVCenter;
-    case flexAlignRightBottom: return Qt::AlignRight | Qt::AlignBottom;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;  // left-centre and general
+    case flexAlignLeftTop:
+      return Qt::AlignLeft | Qt::AlignTop;
+    case flexAlignLeftBottom:
+      return Qt::AlignLeft | Qt::AlignBottom;
+    case flexAlignCenterTop:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case flexAlignCenterCenter:
+      return Qt::AlignCenter;
+    case flexAlignCenterBottom:
+      return Qt::AlignHCenter | Qt::AlignBottom;
+    case flexAlignRightTop:
+      return Qt::AlignRight | Qt::AlignTop;
+    case flexAlignRightCenter:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case flexAlignRightBottom:
+      return Qt::AlignRight | Qt::AlignBottom;
+    default:
+      return Qt::AlignLeft | Qt::AlignVCenter;  // left-centre and general
   }
 }
 
 int VbButton(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 
@@ -63,8 +76,10 @@ class MSFlexGrid::GridModel : public QAbstractTableModel {
     const FlexGridData& d = grid_.data_;
     const bool fixed = row < d.FixedRows() || col < d.FixedCols();
     switch (role) {
-      case Qt::DisplayRole: return FromCp1252(d.TextMatrix(row, col));
-      case Qt::TextAlignmentRole: return QVariant::fromValue(QtAlignment(d.ColAlignment(col)));
+      case Qt::DisplayRole:
+        return FromCp1252(d.TextMatrix(row, col));
+      case Qt::TextAlignmentRole:
+        return QVariant::fromValue(QtAlignment(d.ColAlignment(col)));
       case Qt::BackgroundRole:
         if (fixed) return grid_.palette().brush(QPalette::Button);
         if (grid_.HighlightShown() && d.IsSelected(row, col))
@@ -75,7 +90,8 @@ class MSFlexGrid::GridModel : public QAbstractTableModel {
         if (grid_.HighlightShown() && d.IsSelected(row, col))
           return grid_.palette().brush(QPalette::HighlightedText);
         return {};
-      default: return {};
+      default:
+        return {};
     }
   }
 
@@ -150,7 +166,8 @@ class MSFlexGrid::GridView : public QTableView {
       case QEvent::MouseButtonRelease:
         Mouse(static_cast<QMouseEvent*>(event), true);
         return true;
-      default: return QTableView::eventFilter(watched, event);
+      default:
+        return QTableView::eventFilter(watched, event);
     }
   }
 
@@ -184,10 +201,11 @@ class MSFlexGrid::GridView : public QTableView {
     event->accept();
     switch (event->type()) {
       case QEvent::MouseButtonPress:
-        grid_.MousePress(row, col, event->button(), event->modifiers(),
-                         source->mapTo(&grid_, pos));
+        grid_.MousePress(row, col, event->button(), event->modifiers(), source->mapTo(&grid_, pos));
         break;
-      case QEvent::MouseButtonDblClick: grid_.MouseDoubleClick(row, col, event->button()); break;
+      case QEvent::MouseButtonDblClick:
+        grid_.MouseDoubleClick(row, col, event->button());
+        break;
       case QEvent::MouseMove:
         if (!inHeader && (event->buttons() & Qt::LeftButton)) {
           // Dragging past the top or bottom edge scrolls one row at a time.
@@ -201,8 +219,11 @@ class MSFlexGrid::GridView : public QTableView {
         }
         grid_.MouseMove(row, col, event->buttons());
         break;
-      case QEvent::MouseButtonRelease: grid_.MouseRelease(); break;
-      default: break;
+      case QEvent::MouseButtonRelease:
+        grid_.MouseRelease();
+        break;
+      default:
+        break;
     }
   }
 
@@ -381,9 +402,12 @@ int MSFlexGrid::ClientHeightTwips() const {
 bool MSFlexGrid::HighlightShown() const {
   if (data_.IsSingleCell()) return false;  // a single cell shows only the focus mark
   switch (data_.HighLight()) {
-    case flexHighlightAlways: return true;
-    case flexHighlightWithFocus: return view_->hasFocus();
-    default: return false;
+    case flexHighlightAlways:
+      return true;
+    case flexHighlightWithFocus:
+      return view_->hasFocus();
+    default:
+      return false;
   }
 }
 
@@ -446,8 +470,8 @@ void MSFlexGrid::ScrolledByUser() {
   if (OnScroll) OnScroll();
 }
 
-void MSFlexGrid::MousePress(int row, int col, Qt::MouseButton button,
-                            Qt::KeyboardModifiers mods, QPoint posInGrid) {
+void MSFlexGrid::MousePress(int row, int col, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+                            QPoint posInGrid) {
   view_->setFocus(Qt::MouseFocusReason);
   data_.SetMouseCell(row, col);
   pressed_ = true;
@@ -508,7 +532,8 @@ void MSFlexGrid::MouseMove(int row, int col, Qt::MouseButtons buttons) {
     case DragMode::Cols:
       if (col >= 0) data_.SetColSel(c);
       break;
-    case DragMode::None: return;
+    case DragMode::None:
+      return;
   }
   SelectionChanged();
 }
@@ -563,12 +588,24 @@ void MSFlexGrid::MoveByKey(int keyCode, int shift) {
     return from;
   };
   switch (keyCode) {
-    case vbKeyUp: --row; break;
-    case vbKeyDown: ++row; break;
-    case vbKeyLeft: col = stepCol(col, -1); break;
-    case vbKeyRight: col = stepCol(col, +1); break;
-    case vbKeyPageUp: row -= page; break;
-    case vbKeyPageDown: row += page; break;
+    case vbKeyUp:
+      --row;
+      break;
+    case vbKeyDown:
+      ++row;
+      break;
+    case vbKeyLeft:
+      col = stepCol(col, -1);
+      break;
+    case vbKeyRight:
+      col = stepCol(col, +1);
+      break;
+    case vbKeyPageUp:
+      row -= page;
+      break;
+    case vbKeyPageDown:
+      row += page;
+      break;
     case vbKeyHome:
       if (ctrl) row = firstRow;
       col = stepCol(firstCol - 1, +1);
@@ -577,7 +614,8 @@ void MSFlexGrid::MoveByKey(int keyCode, int shift) {
       if (ctrl) row = lastRow;
       col = stepCol(lastCol + 1, -1);
       break;
-    default: return;
+    default:
+      return;
   }
   row = std::clamp(row, firstRow, lastRow);
   col = std::clamp(col, firstCol, lastCol);

@@ -14,27 +14,46 @@ int VbKeyCodeOf(const QKeyEvent& event) {
   }
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vbKeyF1 + (key - Qt::Key_F1);
   switch (key) {
-    case Qt::Key_Backspace: return vbKeyBack;
+    case Qt::Key_Backspace:
+      return vbKeyBack;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return vbKeyTab;
+    case Qt::Key_Backtab:
+      return vbKeyTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return vbKeyReturn;
-    case Qt::Key_Shift: return vbKeyShift;
-    case Qt::Key_Control: return vbKeyControl;
-    case Qt::Key_Alt: return vbKeyMenu;
-    case Qt::Key_Escape: return vbKeyEscape;
-    case Qt::Key_Space: return vbKeySpace;
-    case Qt::Key_PageUp: return vbKeyPageUp;
-    case Qt::Key_PageDown: return vbKeyPageDown;
-    case Qt::Key_End: return vbKeyEnd;
-    case Qt::Key_Home: return vbKeyHome;
-    case Qt::Key_Left: return vbKeyLeft;
-    case Qt::Key_Up: return vbKeyUp;
-    case Qt::Key_Right: return vbKeyRight;
-    case Qt::Key_Down: return vbKeyDown;
-    case Qt::Key_Insert: return vbKeyInsert;
-    case Qt::Key_Delete: return vbKeyDelete;
-    default: return 0;
+    case Qt::Key_Enter:
+      return vbKeyReturn;
+    case Qt::Key_Shift:
+      return vbKeyShift;
+    case Qt::Key_Control:
+      return vbKeyControl;
+    case Qt::Key_Alt:
+      return vbKeyMenu;
+    case Qt::Key_Escape:
+      return vbKeyEscape;
+    case Qt::Key_Space:
+      return vbKeySpace;
+    case Qt::Key_PageUp:
+      return vbKeyPageUp;
+    case Qt::Key_PageDown:
+      return vbKeyPageDown;
+    case Qt::Key_End:
+      return vbKeyEnd;
+    case Qt::Key_Home:
+      return vbKeyHome;
+    case Qt::Key_Left:
+      return vbKeyLeft;
+    case Qt::Key_Up:
+      return vbKeyUp;
+    case Qt::Key_Right:
+      return vbKeyRight;
+    case Qt::Key_Down:
+      return vbKeyDown;
+    case Qt::Key_Insert:
+      return vbKeyInsert;
+    case Qt::Key_Delete:
+      return vbKeyDelete;
+    default:
+      return 0;
   }
 }
 
@@ -54,13 +73,18 @@ int VbKeyAsciiOf(const QKeyEvent& event) {
       key >= Qt::Key_A && key <= Qt::Key_Z)
     return 1 + (key - Qt::Key_A);
   switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+      return 8;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 0;  // moves the focus; types nothing
-    default: break;
+    case Qt::Key_Backtab:
+      return 0;  // moves the focus; types nothing
+    default:
+      break;
   }
   const QString text = event.text();
   if (text.size() != 1) return 0;

@@ -40,7 +40,11 @@ TEST_F(UndoTest, EveryRowCommandIsUndoneByOneUndo) {
       {"clear", 448, 450, [](Form1& w) { w.Command7_Click(); }},
       {"delete row", 1, 1, [](Form1& w) { w.DeleteRows(10); }},
       {"insert blank", 5, 7, [](Form1& w) { w.Command8_Click(); }},
-      {"insert rows", 20, 20, [](Form1& w) { int n = 3; w.InsertRows(n); }},
+      {"insert rows", 20, 20,
+       [](Form1& w) {
+         int n = 3;
+         w.InsertRows(n);
+       }},
   };
   for (const Case& c : cases) {
     ClearUndo();
@@ -97,7 +101,7 @@ TEST_F(UndoTest, EachSnapshotReplacesThePreviousOne) {
 TEST_F(UndoTest, LabelsAndHeadersAreNeverWritten) {
   f.form.SaveUndo();
   ASSERT_EQ(UndoBuffer.size(), 451u);
-  EXPECT_EQ(UndoBuffer[401].Cell[8], "r401");  // column 9
+  EXPECT_EQ(UndoBuffer[401].Cell[8], "r401");     // column 9
   EXPECT_EQ(UndoBuffer[401].Cell[0], "501.000");  // column 1
   f.grid.SetTextMatrix(401, 0, "label changed");
   f.grid.SetTextMatrix(0, 1, "header changed");

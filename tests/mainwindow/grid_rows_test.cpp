@@ -27,7 +27,7 @@ TEST(GridShape, LabelsHeadersAndWidths) {
       {1, "0-00"}, {10, "0-09"}, {50, "0-49"}, {51, "1-00"}, {351, "7-00"}, {400, "7-49"},
       {401, "0A"}, {402, "0B"},  {403, "1A"},  {420, "9B"},  {421, "10A"},  {450, "24B"}};
   for (const auto& [row, label] : labels) EXPECT_EQ(f.grid.TextMatrix(row, 0), label) << row;
-  const std::vector<std::string> headers = {"#",     "Freq",  "Mode", "Skip", "Step",
+  const std::vector<std::string> headers = {"#",      "Freq",  "Mode", "Skip", "Step",
                                             "RPT SH", "Shift", "TSQL", "Tone", "Comments"};
   const std::vector<int> widths = {750, 1400, 700, 800, 1100, 800, 1200, 900, 1000, 3800};
   for (int c = 0; c < 10; ++c) {
@@ -57,7 +57,7 @@ TEST(GridShape, VisibleSettingsHideColumns) {
     const char* stored;  // nullptr: no key
     bool hidden;
   };
-  const std::vector<Case> cases = {{nullptr, false}, {"1", false}, {"0", true},  {" 0 ", true},
+  const std::vector<Case> cases = {{nullptr, false}, {"1", false}, {"0", true},    {" 0 ", true},
                                    {"0.0", true},    {"2", false}, {"abc", false}, {"", false}};
   for (const Case& c : cases) {
     GridForm f;
@@ -87,8 +87,10 @@ TEST(GridQueries, LastEmptyRow) {
     int expected;
   };
   const std::vector<Case> cases = {
-      {{}, 1}, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 11}, {{400}, 1}, {{399, 400}, 400},
-      {{3, 60}, 61}, {{401, 450}, 1}, {{1}, 2},
+      {{}, 1},       {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 11},
+      {{400}, 1},    {{399, 400}, 400},
+      {{3, 60}, 61}, {{401, 450}, 1},
+      {{1}, 2},
   };
   for (const Case& c : cases) {
     GridForm f;
@@ -117,8 +119,12 @@ TEST(GridQueries, WholeRowsSelectedMeansColumnsOneToNine) {
     int col, colSel;
     bool whole;
   };
-  for (const Case& c : std::vector<Case>{{1, 9, true}, {9, 1, true}, {2, 9, false},
-                                         {1, 8, false}, {0, 9, false}, {1, 1, false}}) {
+  for (const Case& c : std::vector<Case>{{1, 9, true},
+                                         {9, 1, true},
+                                         {2, 9, false},
+                                         {1, 8, false},
+                                         {0, 9, false},
+                                         {1, 1, false}}) {
     f.grid.SetCol(c.col);
     f.grid.SetColSel(c.colSel);
     EXPECT_EQ(f.form.IsRowSelected(), c.whole) << c.col << "-" << c.colSel;
@@ -214,8 +220,8 @@ TEST(GridMoves, NothingMovesPastEitherEnd) {
     bool down;
     int from, to;
   };
-  for (const Case& c : std::vector<Case>{{false, 1, 3}, {false, 1, 1}, {true, 450, 450},
-                                         {true, 448, 450}}) {
+  for (const Case& c :
+       std::vector<Case>{{false, 1, 3}, {false, 1, 1}, {true, 450, 450}, {true, 448, 450}}) {
     GridForm f;
     f.Use(1, 450);
     f.Select(c.from, c.to);
@@ -441,7 +447,11 @@ TEST(GridHeaderRow, RowCommandsDoNothingWhileTheSelectionStartsInRowZero) {
       {"delete", [](Form1& w) { w.Command3_Click(); }},
       {"clear", [](Form1& w) { w.Command7_Click(); }},
       {"insert blank", [](Form1& w) { w.Command8_Click(); }},
-      {"insert rows", [](Form1& w) { int n = 2; EXPECT_FALSE(w.InsertRows(n)); }},
+      {"insert rows",
+       [](Form1& w) {
+         int n = 2;
+         EXPECT_FALSE(w.InsertRows(n));
+       }},
       {"delete rows", [](Form1& w) { w.DeleteRows(0); }},
   };
   for (const auto& [name, command] : commands) {

@@ -1,5 +1,7 @@
 #include "platform/MSFlexGrid.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -7,8 +9,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -105,7 +105,7 @@ TEST(FlexGridData, RowVisibilityCountsFromTopRowBelowTheFixedRow) {
     bool visible;
   };
   const std::vector<Case> cases = {
-      {1, 0, true},  {1, 1, true},   {1, 4, true},  {1, 5, true},  // 5 is partly shown
+      {1, 0, true},  {1, 1, true},   {1, 4, true},   {1, 5, true},  // 5 is partly shown
       {1, 6, false}, {10, 9, false}, {10, 10, true}, {10, 14, true}, {10, 15, false},
       {10, 0, true}, {19, 19, true}, {1, 20, false}, {1, -1, false},
   };
