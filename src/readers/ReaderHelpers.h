@@ -117,6 +117,13 @@ bool IsDecimalText(std::string_view text);
 // ---------------------------------------------------------------------------------------------
 // Code tables. The index in each list is the code the radios store.
 
+// Tuning steps and repeater shifts of the VX series; the index is the code
+// the radios store. (Modes, skips and power differ from radio to radio and
+// stay with each class.)
+inline constexpr std::array<std::string_view, 9> VXStepList{
+    "5 KHz", "10 KHz", "12.5 KHz", "15 KHz", "20 KHz", "25 KHz", "50 KHz", "100 KHz", "9 KHz"};
+inline constexpr std::array<std::string_view, 4> VXShiftList{"SIMP", "-RPT", "+RPT", "DUP"};
+
 inline constexpr std::array<std::string_view, 50> CtcssToneList{
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
     "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",

@@ -43,10 +43,7 @@ class clsVX2R {
   static_assert(kDtmfBase + kDtmfSize * kDtmfCount <= kBankSlots);
 
   // Option lists; the index is the stored code. "" marks a code without a text.
-  static constexpr std::array<std::string_view, 9> VXStepList{
-      "5 KHz", "10 KHz", "12.5 KHz", "15 KHz", "20 KHz", "25 KHz", "50 KHz", "100 KHz", "9 KHz"};
   static constexpr std::array<std::string_view, 4> VXModeList{"NFM", "AM", "WFM", "???"};
-  static constexpr std::array<std::string_view, 4> VXShiftList{"SIMP", "-RPT", "+RPT", "DUP"};
   static constexpr std::array<std::string_view, 4> VXSkipList{"OFF", "SKIP", "ONLY", ""};
   static constexpr std::array<std::string_view, 4> VXPowerList{"LOW", "", "", "HIGH"};
   static constexpr std::array<std::string_view, 5> VX2SqlTypeList{"OFF", "TONE", "T SQL", "DCS",

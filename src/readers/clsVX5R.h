@@ -25,10 +25,7 @@ class clsVX5R {
   static constexpr long kFirstFlag = 298;
 
   // Option lists; the index is the code the radio stores.
-  static constexpr std::array<std::string_view, 9> VXStepList{
-      "5 KHz", "10 KHz", "12.5 KHz", "15 KHz", "20 KHz", "25 KHz", "50 KHz", "100 KHz", "9 KHz"};
   static constexpr std::array<std::string_view, 4> VXModeList{"NFM", "AM", "WFM", "SSB"};
-  static constexpr std::array<std::string_view, 4> VXShiftList{"SIMP", "-RPT", "+RPT", "DUP"};
   // Only the upper of the two power bits decides.
   static constexpr std::array<std::string_view, 4> VXPowerList{"LOW", "LOW", "HIGH", "HIGH"};
   static constexpr std::array<std::string_view, 4> VX5SqlTypeList{"OFF", "TONE", "T SQL", "DCS"};

@@ -43,10 +43,7 @@ class clsVX7R {
   static constexpr std::string_view kNoChar = "\xA9";
 
   // Option lists; the index is the stored code.
-  static constexpr std::array<std::string_view, 9> VXStepList{
-      "5 KHz", "10 KHz", "12.5 KHz", "15 KHz", "20 KHz", "25 KHz", "50 KHz", "100 KHz", "9 KHz"};
   static constexpr std::array<std::string_view, 4> VXModeList{"NFM", "AM", "WFM", "???"};
-  static constexpr std::array<std::string_view, 4> VXShiftList{"SIMP", "-RPT", "+RPT", "DUP"};
   // Read back: only the upper power bit shows. Written: four levels.
   static constexpr std::array<std::string_view, 4> VXPowerList{"LOW", "LOW", "HIGH", "HIGH"};
   static constexpr std::array<std::string_view, 4> VX7PowerWords{"L1", "L2", "L3", "MAX"};
