@@ -320,6 +320,13 @@ bool MSFlexGrid::RowIsVisible(int row) const {
   return data_.RowIsVisible(row, ClientHeightTwips());
 }
 
+void MSFlexGrid::ShowCell(int row, int col) {
+  if (row < 0 || row >= Rows() || col < 0 || col >= Cols()) return;
+  // A fixed row never scrolls out of sight: only the column is brought in.
+  const int shownRow = (row < FixedRows() ? TopRow() : row) - HeaderRows();
+  view_->scrollTo(model_->index(shownRow, col), QAbstractItemView::EnsureVisible);
+}
+
 void MSFlexGrid::SetColWidth(int col, int twips) {
   data_.SetColWidth(col, twips);
   if (col < 0 || col >= Cols()) return;

@@ -62,6 +62,9 @@ class MSFlexGrid : public QWidget {
   void SetTopRow(int row);
   // Whether the row is shown, at least partly, in the grid's window.
   bool RowIsVisible(int row) const;
+  // Scrolls the least that shows the cell whole (as far as it fits), for an
+  // editor about to float over it; fires Scroll when the shown part moves.
+  void ShowCell(int row, int col);
 
   // ---- sizes (twips) and looks ----
   int ColWidth(int col) const { return data_.ColWidth(col); }

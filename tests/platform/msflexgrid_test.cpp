@@ -354,4 +354,30 @@ TEST_F(GridWidget, CellGeometryIsInTwipsInsideTheControl) {
   EXPECT_EQ(grid.CellTop(), frame + 300 + 300);
 }
 
+TEST_F(GridWidget, ShowCellScrollsOnlyWhenTheCellIsOutOfSight) {
+  int scrolls = 0;
+  grid.OnScroll = [&] { ++scrolls; };
+  // Steps in order; the view shows about 18 of the 29 rows below the header.
+  struct Step {
+    int row, col;
+    bool scrolls;
+  };
+  const Step steps[] = {
+      {5, 2, false},  // in sight
+      {29, 3, true},  // below: brought in at the bottom
+      {29, 3, false}, {0, 1, false},  // the header is always in sight
+      {30, 1, false}, {-1, 1, false}, {3, 9, false},  // no such cell
+      {2, 1, true},   // above: brought in at the top
+  };
+  for (const Step& s : steps) {
+    const int before = scrolls;
+    grid.ShowCell(s.row, s.col);
+    EXPECT_EQ(scrolls - before, s.scrolls ? 1 : 0) << s.row << "," << s.col;
+    if (s.row >= 1 && s.row < grid.Rows() && s.col < grid.Cols()) {
+      EXPECT_TRUE(grid.RowIsVisible(s.row)) << s.row;
+    }
+  }
+  EXPECT_EQ(grid.TopRow(), 2);
+}
+
 }  // namespace
