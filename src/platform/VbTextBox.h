@@ -1,0 +1,31 @@
+#pragma once
+// A single-line text box with the classic events: Change at every change of
+// its text (typed or set by the program), KeyDown and KeyPress for each key,
+// GotFocus and LostFocus when the user or the program moves into or out of
+// it (see VbEvents.h for what counts). Texts are Windows-1252 bytes.
+
+#include <QLineEdit>
+#include <functional>
+#include <string>
+
+#include "platform/VbEvents.h"
+
+class VbTextBox : public VbControl<QLineEdit> {
+ public:
+  explicit VbTextBox(QWidget* parent = nullptr);
+
+  std::string Text() const;
+  // Raises Change when the text differs from the one shown.
+  void SetText(const std::string& text);
+  // At most this many characters can be typed or pasted; 0 means no limit.
+  int MaxLength() const;
+  void SetMaxLength(int characters);
+  // Characters that neither typing nor pasting can put into the box (a
+  // paste that holds one is refused whole). The program's SetText is not
+  // checked.
+  void SetRefusedCharacters(const std::string& characters);
+
+ private:
+  class RefusedCharacters;
+  RefusedCharacters* refused_ = nullptr;
+};

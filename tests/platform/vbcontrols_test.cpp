@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "platform/VbComboBox.h"
+#include "platform/VbKeys.h"
+#include "platform/VbTextBox.h"
+
+namespace {
+
+// A shown, active window holding two text boxes, two combos and a button,
+// every event of the controls written to `events` in the order it ran.
+class VbControls : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.resize(400, 200);
+    a.setGeometry(10, 10, 100, 24);
+    b.setGeometry(10, 40, 100, 24);
+    combo.setGeometry(150, 10, 100, 24);
+    list.setGeometry(150, 40, 100, 24);
+    button.setGeometry(10, 100, 80, 24);
+    for (const char* entry : {"FM", "WFM", "AM"}) {
+      combo.AddItem(entry);
+      list.AddItem(entry);
+    }
+    Record(a, "a");
+    Record(b, "b");
+    Record(combo, "combo");
+    combo.OnClick = [this] { events.push_back("combo click " + combo.Text()); };
+    window.show();
+    window.activateWindow();
+    QElapsedTimer wait;
+    wait.start();
+    while (QApplication::activeWindow() != &window && wait.elapsed() < 2000)
+      QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+  }
+
+  template <typename Control>
+  void Record(Control& c, std::string name) {
+    c.OnChange = [this, &c, name] { events.push_back(name + " change " + c.Text()); };
+    c.OnGotFocus = [this, name] { events.push_back(name + " got"); };
+    c.OnLostFocus = [this, name] { events.push_back(name + " lost"); };
+    c.OnKeyDown = [this, name](int& code, int shift) {
+      events.push_back(name + " down " + std::to_string(code) + " " + std::to_string(shift));
+    };
+    c.OnKeyPress = [this, name](int& ascii) {
+      events.push_back(name + " press " + std::to_string(ascii));
+      if (ascii == dropAscii) ascii = 0;
+      if (ascii == swapFrom) ascii = swapTo;
+    };
+  }
+
+  static void Key(QWidget& target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                  const QString& text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(&target, &event);
+  }
+  // Types the characters as keys: digits and letters with their own key codes.
+  static void Type(QWidget& target, const std::string& chars) {
+    for (char c : chars) {
+      int key = Qt::Key_unknown;
+      if (c >= '0' && c <= '9') key = Qt::Key_0 + (c - '0');
+      if (c >= 'a' && c <= 'z') key = Qt::Key_A + (c - 'a');
+      if (c >= 'A' && c <= 'Z') key = Qt::Key_A + (c - 'A');
+      Key(target, key, Qt::NoModifier, QString(QChar(c)));
+    }
+  }
+
+  QWidget window;
+  VbTextBox a{&window};
+  VbTextBox b{&window};
+  VbComboBox combo{vbComboDropdown, &window};
+  VbComboBox list{vbComboDropdownList, &window};
+  QPushButton button{"x", &window};
+  std::vector<std::string> events;
+  int dropAscii = -1;
+  int swapFrom = -1;
+  int swapTo = -1;
+};
+
+using Events = std::vector<std::string>;
+
+// ---- text box ----------------------------------------------------------------
+
+TEST_F(VbControls, TextBoxChangeFollowsEveryTextChangeTypedOrSet) {
+  a.SetFocus();
+  events.clear();
+  Type(a, "1");
+  a.SetText("146");
+  a.SetText("146");  // the same text: no change
+  a.SetText("");
+  EXPECT_EQ(events,
+            (Events{"a down 49 0", "a press 49", "a change 1", "a change 146", "a change "}));
+  EXPECT_EQ(a.Text(), "");
+}
+
+TEST_F(VbControls, KeyPressDropsOrReplacesCharacters) {
+  a.SetFocus();
+  dropAscii = 'x';
+  swapFrom = 'y';
+  swapTo = 'Z';
+  Type(a, "axyb");
+  EXPECT_EQ(a.Text(), "aZb");
+}
+
+TEST_F(VbControls, TabReachesKeyDownOnlyWhenItIsAKey) {
+  a.SetFocus();
+  Key(a, Qt::Key_Tab);
+  EXPECT_TRUE(b.HasFocus()) << "without the option Tab moves on";
+  b.SetTabIsKey(true);
+  events.clear();
+  Key(b, Qt::Key_Tab);
+  Key(b, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(b.HasFocus());
+  EXPECT_EQ(events, (Events{"b down 9 0", "b down 9 1"}));
+}
+
+TEST_F(VbControls, LengthLimitAndRefusedCharactersHoldForTypingAndPasting) {
+  a.SetMaxLength(4);
+  a.SetRefusedCharacters("\"\r\n");
+  a.SetFocus();
+  Type(a, "ab\"cde");
+  EXPECT_EQ(a.Text(), "abcd");
+  EXPECT_EQ(a.MaxLength(), 4);
+  b.SetRefusedCharacters("\"\r\n");
+  b.SetFocus();
+  for (const char* pasted : {"one\ntwo", "say \"hi\"", "a\rb"}) {
+    QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+    b.paste();
+    EXPECT_EQ(b.Text(), "") << pasted;
+  }
+  QApplication::clipboard()->setText("fine");
+  b.paste();
+  EXPECT_EQ(b.Text(), "fine");
+  b.SetText("set \"by\" program");  // the program is not checked
+  EXPECT_EQ(b.Text(), "set \"by\" program");
+  a.SetMaxLength(0);
+  EXPECT_EQ(a.MaxLength(), 0);
+}
+
+TEST_F(VbControls, FocusMovesRaiseLostThenGot) {
+  a.SetFocus();
+  b.SetFocus();
+  button.setFocus();
+  EXPECT_EQ(events, (Events{"a got", "a lost", "b got", "b lost"}));
+}
+
+TEST_F(VbControls, HidingTheFocusedBoxIsALeaveAtOnce) {
+  a.SetFocus();
+  events.clear();
+  a.hide();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events[0], "a lost") << "before the focus moves on";
+  EXPECT_FALSE(a.HasFocus());
+  events.clear();
+  a.hide();
+  a.show();
+  a.SetFocus();
+  EXPECT_EQ(events.back(), "a got");
+}
+
+TEST_F(VbControls, PopupMenuBarAndWindowFocusChangesAreNoLeave) {
+  a.SetFocus();
+  events.clear();
+  for (Qt::FocusReason reason :
+       {Qt::PopupFocusReason, Qt::MenuBarFocusReason, Qt::ActiveWindowFocusReason}) {
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QApplication::sendEvent(&a, &out);
+    QFocusEvent in(QEvent::FocusIn, reason);
+    QApplication::sendEvent(&a, &in);
+  }
+  EXPECT_TRUE(events.empty()) << events.front();
+  EXPECT_TRUE(a.HasFocus());
+}
+
+// ---- combo box -----------------------------------------------------------------
+
+TEST_F(VbControls, TypingInAComboIsAChangeAndNeverAddsToTheList) {
+  combo.SetFocus();
+  events.clear();
+  Type(combo, "W");
+  Key(combo, Qt::Key_Return);
+  EXPECT_EQ(events, (Events{"combo down 87 0", "combo press 87", "combo change W",
+                            "combo down 13 0", "combo press 13"}));
+  EXPECT_EQ(combo.Text(), "W") << "no completion of its own";
+  EXPECT_EQ(combo.ListCount(), 3);
+}
+
+TEST_F(VbControls, PickingAnEntryIsAClickWithTheNewTextAndNoChange) {
+  combo.SetFocus();
+  combo.SetListIndex(0);
+  events.clear();
+  Key(combo, Qt::Key_Down);
+  EXPECT_EQ(events, (Events{"combo down 40 0", "combo click WFM"}));
+  EXPECT_EQ(combo.ListIndex(), 1);
+}
+
+TEST_F(VbControls, LeavingOrEnterOnTextEqualToAnEntryIsNoClick) {
+  combo.SetFocus();
+  Type(combo, "AM");
+  Key(combo, Qt::Key_Return);
+  a.SetFocus();
+  for (const std::string& e : events) EXPECT_EQ(e.find("click"), std::string::npos) << e;
+  EXPECT_EQ(events.back(), "a got");
+  EXPECT_EQ(events[events.size() - 2], "combo lost");
+}
+
+TEST_F(VbControls, OpeningTheListIsNoLeave) {
+  combo.SetFocus();
+  events.clear();
+  combo.showPopup();
+  QApplication::processEvents();
+  combo.hidePopup();
+  QApplication::processEvents();
+  EXPECT_TRUE(events.empty()) << events.front();
+  EXPECT_TRUE(combo.HasFocus());
+}
+
+TEST_F(VbControls, ProgramSetTextAndListIndex) {
+  struct Case {
+    VbComboBox* box;
+    const char* text;
+    int index;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {&combo, "AM", 2, "AM"},  {&combo, "am", -1, "am"}, {&combo, "SSB", -1, "SSB"},
+      {&list, "WFM", 1, "WFM"}, {&list, "SSB", -1, ""},   {&list, "FM ", -1, ""},
+  };
+  for (const Case& c : cases) {
+    events.clear();
+    c.box->SetText(c.text);
+    EXPECT_EQ(c.box->ListIndex(), c.index) << c.text;
+    EXPECT_EQ(c.box->Text(), c.shown) << c.text;
+    const bool changed = !events.empty() && events[0].starts_with("combo change");
+    EXPECT_EQ(changed, c.box == &combo) << c.text;
+  }
+  events.clear();
+  combo.SetListIndex(1);
+  combo.SetListIndex(7);  // no such entry
+  EXPECT_EQ(events, (Events{"combo click WFM"}));
+  combo.Clear();
+  EXPECT_EQ(combo.ListCount(), 0);
+  EXPECT_EQ(combo.Text(), "");
+  EXPECT_EQ(events.size(), 1u) << "emptying is no change";
+  list.RemoveItem(2);
+  list.RemoveItem(5);
+  EXPECT_EQ(list.ListCount(), 2);
+  EXPECT_EQ(list.List(1), "WFM");
+  EXPECT_EQ(list.List(2), "");
+}
+
+}  // namespace
