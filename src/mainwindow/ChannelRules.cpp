@@ -97,7 +97,7 @@ std::string frqFilter(std::string_view input) {
     if (text.size() < 4)
       text += ".0";
     else
-      text.insert(3, ".");
+      text = text.substr(0, 3) + "." + text.substr(3);
   }
   const std::vector<std::string_view> pieces = SplitAtPoints(text);
   const std::string_view first = pieces[0];
