@@ -68,14 +68,16 @@ std::string_view FileNamePart(std::string_view path) {
 ImageFormat FormatOfTypedName(std::string_view path) {
   const std::string name = Lower(FileNamePart(path));
   for (int f = kR2; f <= kTr2; ++f) {
-    if (name.ends_with("." + std::string(kFormats[f].extension))) return static_cast<ImageFormat>(f);
+    if (name.ends_with("." + std::string(kFormats[f].extension)))
+      return static_cast<ImageFormat>(f);
   }
   return kNoFormat;
 }
 
 std::vector<FileFilter> SaveFilters() {
   std::vector<FileFilter> filters;
-  for (int f = kR2; f <= kAllFiles; ++f) filters.push_back({kFormats[f].filterLabel, kFormats[f].filterPattern});
+  for (int f = kR2; f <= kAllFiles; ++f)
+    filters.push_back({kFormats[f].filterLabel, kFormats[f].filterPattern});
   return filters;
 }
 
@@ -151,9 +153,9 @@ bool Form1::QuerySaveChanges() {
   Savegrid();
   // An image that is not loaded holds nothing to save (and Save refuses it).
   if (!ICR2Image.IsFileLoaded() || !ICR2Image.IsDataChanged()) return true;
-  const int answer = MsgBox("The " + kModelName + " data has changed." + vbCrLf +
-                                "Do you want to save the changes?",
-                            vbYesNoCancel | vbExclamation, kMsgTitle);
+  const int answer = MsgBox(
+      "The " + kModelName + " data has changed." + vbCrLf + "Do you want to save the changes?",
+      vbYesNoCancel | vbExclamation, kMsgTitle);
   if (answer == vbYes) {
     SaveCancelled = false;
     mnuSaveOnly_Click();
@@ -235,9 +237,9 @@ void Form1::mnuMRU_Click(int Index) {
     OpenImageFile(path, false);
     return;
   }
-  const int answer = MsgBox(ToMessageText(path) + vbCrLf + "This file does not exist." + vbCrLf +
-                                "Select another?",
-                            vbYesNo | vbExclamation, kMsgTitle);
+  const int answer = MsgBox(
+      ToMessageText(path) + vbCrLf + "This file does not exist." + vbCrLf + "Select another?",
+      vbYesNo | vbExclamation, kMsgTitle);
   if (answer == vbYes) mnuOpen_Click();
 }
 
@@ -322,9 +324,9 @@ void Form1::mnuSave_Click() {
     path += "." + std::string(kFormats[format].extension);
   }
   if (QFileInfo::exists(QString::fromStdString(path))) {
-    const int answer = MsgBox(ToMessageText(path) + " already exists." + vbCrLf +
-                                  "Do you want to replace it?",
-                              vbYesNoCancel | vbExclamation, "Save As");
+    const int answer =
+        MsgBox(ToMessageText(path) + " already exists." + vbCrLf + "Do you want to replace it?",
+               vbYesNoCancel | vbExclamation, "Save As");
     if (answer == vbNo) {
       mnuSave_Click();
       return;

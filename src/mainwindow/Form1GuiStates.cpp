@@ -51,18 +51,17 @@ void Form1::InitGUI() {
   EnableGUI();
   Label1->clear();
   Enable({mnuEdit, mnuMemories, mnuGoTo, mnuVX2Settings}, false);
-  Enable({mnuSave, mnuSaveOnly, mnuExportWizard, mnuImport, mnuImportEve, mnuImportVX7,
-          mnuImportVX2, mnuImportICQ7, mnuImportVR120, mnuImportTPE, mnuPrint, mnuFreqImportTool,
-          mnuWrite},
-         false);
+  Enable(
+      {mnuSave, mnuSaveOnly, mnuExportWizard, mnuImport, mnuImportEve, mnuImportVX7, mnuImportVX2,
+       mnuImportICQ7, mnuImportVR120, mnuImportTPE, mnuPrint, mnuFreqImportTool, mnuWrite},
+      false);
   Enable({Command2, Command1, Command8, Command3, Command7, MSFlexGrid1, Frame2}, false);
   for (int button = 3; button <= 17; ++button) Toolbar1Button(button)->setEnabled(false);
   Toolbar1Button(19)->setEnabled(false);
 }
 
 void Form1::DisableGUI() {
-  Enable({mnuFile, mnuTransfer, mnuEdit, mnuOptions, mnuMemories, mnuGoTo, mnuVX2Settings,
-          mnuHelp},
+  Enable({mnuFile, mnuTransfer, mnuEdit, mnuOptions, mnuMemories, mnuGoTo, mnuVX2Settings, mnuHelp},
          false);
   Enable({Command2, Command1, Command8, Command3, Command7, MSFlexGrid1, Frame2}, false);
   for (int button = 1; button <= 19; ++button) Toolbar1Button(button)->setEnabled(false);

@@ -98,11 +98,14 @@ void Form1::LoadSettings() {
   }
   Frame2->move(100 / kTwipsPerPixel, MSFlexGrid1->y());
 
-  const std::pair<QAction*, const char*> options[] = {
-      {mnuButtons, "Buttons"},         {mnuAutoShift, "AutoShift"},
-      {mnuAutoMode, "AutoMode"},       {mnuAltInterface, "AltInterface"},
-      {mnuSingleClick, "SingleClick"}, {mnuInsertFills, "InsertFills"},
-      {mnuUse9K, "Use9K"},             {mnuNoComments, "NoComments"}};
+  const std::pair<QAction*, const char*> options[] = {{mnuButtons, "Buttons"},
+                                                      {mnuAutoShift, "AutoShift"},
+                                                      {mnuAutoMode, "AutoMode"},
+                                                      {mnuAltInterface, "AltInterface"},
+                                                      {mnuSingleClick, "SingleClick"},
+                                                      {mnuInsertFills, "InsertFills"},
+                                                      {mnuUse9K, "Use9K"},
+                                                      {mnuNoComments, "NoComments"}};
   constexpr const char* kDefaults[] = {"1", "1", "1", "0", "0", "0", "0", "0"};
   for (size_t i = 0; i < std::size(options); ++i) {
     if (const auto checked = SettingBool(Setting(options[i].second, kDefaults[i]))) {

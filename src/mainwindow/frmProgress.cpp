@@ -17,7 +17,8 @@ frmProgress*& Loaded() {
 
 }  // namespace
 
-frmProgress::frmProgress() : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+frmProgress::frmProgress()
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("frmProgress");
   setWindowTitle(QString());
   setModal(false);

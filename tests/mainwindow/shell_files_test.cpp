@@ -291,10 +291,11 @@ TEST_F(FilesTest, SaveAsFilterList) {
   form_->mnuSave_Click();
   EXPECT_TRUE(form_->SaveCancelled);
   const std::vector<FileFilter>& f = dialogs.Requests().at(0).filters;
-  const std::pair<const char*, const char*> expected[] = {
-      {"R2 Files (*.R2)", "*.r2"},     {"ICOM ICF Files (*.ICF)", "*.icf"},
-      {"ARC2 Files (*.IC2)", "*.ic2"}, {"TK2 Files (*.tr2)", "*.tr2"},
-      {"All Files (*.*)", "*.*"}};
+  const std::pair<const char*, const char*> expected[] = {{"R2 Files (*.R2)", "*.r2"},
+                                                          {"ICOM ICF Files (*.ICF)", "*.icf"},
+                                                          {"ARC2 Files (*.IC2)", "*.ic2"},
+                                                          {"TK2 Files (*.tr2)", "*.tr2"},
+                                                          {"All Files (*.*)", "*.*"}};
   ASSERT_EQ(f.size(), std::size(expected));
   for (size_t i = 0; i < f.size(); ++i) {
     EXPECT_EQ(f[i].label, expected[i].first);
@@ -418,8 +419,9 @@ TEST_F(FilesTest, SaveRefusesAnRtSystemsFile) {
   LoadAndOpen(path);
   EXPECT_EQ(GridCell(1, 1), "146.520");
   MsgBoxScript boxes;
-  boxes.Answer(vbOK, "This is an RT SYSTEMS .icf file.\r\nYou must save it as an ICOM .icf file, "
-                     "or an .r2 file!");
+  boxes.Answer(vbOK,
+               "This is an RT SYSTEMS .icf file.\r\nYou must save it as an ICOM .icf file, "
+               "or an .r2 file!");
   FileDialogScript dialogs;
   dialogs.Cancel();
   form_->mnuSaveOnly_Click();

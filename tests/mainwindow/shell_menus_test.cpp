@@ -56,12 +56,33 @@ TEST_F(MenusTest, MenuItemsInOrder) {
   using L = std::vector<std::string>;
   const std::pair<QMenu*, L> menus[] = {
       {form_->mnuFile,
-       {"&Open", "&Save", "Save &As...", "-", "&Import From .CSV...", "&Export to .CSV...",
-        "&Export To .CSV... (hidden)", "&Export To CSV Type 2... (hidden)", "-",
-        "Import From .&TPE...", "Import From &IC-Q7 File...", "Import From VX&2 File...",
-        "Import From VX&5 File...", "Import From VX&7 File...", "Import From VR-120 File...", "-",
-        "Frequency Import Tool", "-", "&Print", "-", "E&xit", "- (hidden)", "&1 (hidden)",
-        "&2 (hidden)", "&3 (hidden)", "&4 (hidden)", "&5 (hidden)"}},
+       {"&Open",
+        "&Save",
+        "Save &As...",
+        "-",
+        "&Import From .CSV...",
+        "&Export to .CSV...",
+        "&Export To .CSV... (hidden)",
+        "&Export To CSV Type 2... (hidden)",
+        "-",
+        "Import From .&TPE...",
+        "Import From &IC-Q7 File...",
+        "Import From VX&2 File...",
+        "Import From VX&5 File...",
+        "Import From VX&7 File...",
+        "Import From VR-120 File...",
+        "-",
+        "Frequency Import Tool",
+        "-",
+        "&Print",
+        "-",
+        "E&xit",
+        "- (hidden)",
+        "&1 (hidden)",
+        "&2 (hidden)",
+        "&3 (hidden)",
+        "&4 (hidden)",
+        "&5 (hidden)"}},
       {form_->mnuEdit,
        {"&Undo", "-", "Cu&t", "&Copy", "&Paste", "- (hidden)", "&Insert Cut Rows (hidden)"}},
       {form_->mnuView, {"&Buttons [x]", "&Visible Columns..."}},
@@ -72,9 +93,9 @@ TEST_F(MenusTest, MenuItemsInOrder) {
       {form_->mnuMemories,
        {"&Find...", "&Check for Duplicate Freqs", "&Check For USA Blocked Freqs", "-",
         "Sort All Rows &Ascending", "Sort All Rows &Descending", "Sort &Selected Rows Ascending",
-        "Sort Selected &Rows Descending", "-", "Insert Frequency List", "-",
-        "&Remove Empty Rows", "&Fill Selected Rows...", "-", "&Clear All Memories",
-        "- (hidden)", "&Priority Channel... (hidden)"}},
+        "Sort Selected &Rows Descending", "-", "Insert Frequency List", "-", "&Remove Empty Rows",
+        "&Fill Selected Rows...", "-", "&Clear All Memories", "- (hidden)",
+        "&Priority Channel... (hidden)"}},
       {form_->mnuGoTo,
        {"Bank 0", "Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7",
         "Scan Edge"}},
@@ -103,10 +124,10 @@ TEST_F(MenusTest, MenuItemsInOrder) {
 }
 
 TEST_F(MenusTest, Toolbar) {
-  const char* texts[19] = {"",      "Open",      "Save",         nullptr,  "Cut",
-                           "Copy",  "Paste",     nullptr,        "Move Up", "Move Down",
-                           "Insert Blank", "Delete", "Clear",    nullptr,  "Find",
-                           "Print", nullptr,     "Read from IC-R2", "Write To IC-R2"};
+  const char* texts[19] = {
+      "",      "Open",    "Save",      nullptr,           "Cut",           "Copy",  "Paste",
+      nullptr, "Move Up", "Move Down", "Insert Blank",    "Delete",        "Clear", nullptr,
+      "Find",  "Print",   nullptr,     "Read from IC-R2", "Write To IC-R2"};
   ASSERT_EQ(form_->Toolbar1->actions().size(), 19);
   for (int n = 1; n <= 19; ++n) {
     SCOPED_TRACE(n);
@@ -260,13 +281,14 @@ TEST_F(MenusTest, WhileALongOperationRunsOnlyItsProgressWindowTakesInput) {
   QCoreApplication::postEvent(form_.get(), new QCloseEvent());
   DoEvents();
   EXPECT_EQ(form_->MSFlexGrid1->Row(), 5);
-  EXPECT_EQ(CancelRequested, 1);  // the close counts as Cancel
+  EXPECT_EQ(CancelRequested, 1);              // the close counts as Cancel
   EXPECT_EQ(Stored("FilePath"), "<absent>");  // and the window did not unload
 
   // The progress window's own button still works.
   CancelRequested = 0;
   QPushButton* cancel = frmProgress::Instance().Command1;
-  QCoreApplication::postEvent(cancel, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+  QCoreApplication::postEvent(cancel,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
   QCoreApplication::postEvent(cancel,
                               new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
   DoEvents();

@@ -60,12 +60,12 @@ TEST_F(SettingsTest, StoredValuesAndValuesThatCannotBeRead) {
     bool expected;
   };
   const Case cases[] = {
-      {"Buttons", "False", 0, false},    {"Buttons", "0", 0, false},
-      {"AutoShift", "maybe", 1, true},   {"AutoShift", "fALSE", 1, false},
-      {"AutoMode", "", 2, true},         {"AutoMode", "-1", 2, true},
-      {"SingleClick", "TRUE", 4, true},  {"SingleClick", "yes", 4, false},
-      {"InsertFills", "1", 5, true},     {"InsertFills", "2.5", 5, true},
-      {"Use9K", "True", 6, true},        {"NoComments", " true ", 7, true},
+      {"Buttons", "False", 0, false},   {"Buttons", "0", 0, false},
+      {"AutoShift", "maybe", 1, true},  {"AutoShift", "fALSE", 1, false},
+      {"AutoMode", "", 2, true},        {"AutoMode", "-1", 2, true},
+      {"SingleClick", "TRUE", 4, true}, {"SingleClick", "yes", 4, false},
+      {"InsertFills", "1", 5, true},    {"InsertFills", "2.5", 5, true},
+      {"Use9K", "True", 6, true},       {"NoComments", " true ", 7, true},
       {"NoComments", "1e3", 7, false},
   };
   for (const Case& c : cases) {

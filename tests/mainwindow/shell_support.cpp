@@ -69,10 +69,9 @@ Written FormatOfFile(const std::string& path) {
   clsICR2 image;
   MakeImage(image, false);
   const ImageBytes expected = image.GetArry();
-  if (bytes.size() >= expected.size() && std::equal(expected.begin(), expected.begin() + 8,
-                                                    bytes.begin(), [](std::uint8_t a, char b) {
-                                                      return a == static_cast<std::uint8_t>(b);
-                                                    }) &&
+  if (bytes.size() >= expected.size() &&
+      std::equal(expected.begin(), expected.begin() + 8, bytes.begin(),
+                 [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }) &&
       static_cast<std::uint8_t>(bytes[kLoadedMarkAddress]) == kLoadedMark) {
     return Written::Tr2;
   }

@@ -25,10 +25,9 @@ struct Channel {
 };
 extern const std::array<Channel, 6> kImageChannels;
 
-// Writes kImageChannels into `image` (a fresh or just reset one) as a loaded receiver image (every other
-// record empty, loaded mark set), with the comments in ChannelComments, and
-// records it as unchanged. The comments go into the shared ChannelComments
-// only with `setComments`.
+// Writes kImageChannels into `image` (a fresh or just reset one) as a loaded receiver image (every
+// other record empty, loaded mark set), with the comments in ChannelComments, and records it as
+// unchanged. The comments go into the shared ChannelComments only with `setComments`.
 void MakeImage(clsICR2& image, bool setComments = true);
 
 // Formats by which a file can be told apart when read back.
