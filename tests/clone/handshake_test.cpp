@@ -230,15 +230,6 @@ TEST(CommPortDialog, OkStoresTheChosenPort) {
   }
 }
 
-TEST(CommPortDialog, ClosingWithoutOkStoresNothing) {
-  TempSettingsStore store;
-  SaveSetting("IC-R2", "Settings", "CommPort", "3");
-  Form2 dialog;
-  dialog.Combo1->setCurrentIndex(9);
-  dialog.reject();
-  EXPECT_EQ(GetSetting("IC-R2", "Settings", "CommPort"), "3");
-}
-
 TEST(CommPortDialog, TheNextTransferOpensTheChosenPort) {
   CloneRig rig;
   const std::string path = rig.sim.DevicePath();

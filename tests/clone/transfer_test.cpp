@@ -272,14 +272,4 @@ TEST(Upload, NothingLoadedIsNotWritten) {
   EXPECT_TRUE(rig.sim.Received().empty());
 }
 
-TEST(Upload, NoResponseSendsNothingMore) {
-  CloneRig rig;
-  LoadIntoWindow(rig, RandomImage(15));
-  rig.sim.SetFault(Fault::NoEcho);
-  rig.boxes.Answer(vbOK, "No response from IC-R2.");
-  rig.form.mnuWrite_Click();
-  EXPECT_EQ(rig.sim.Received(), kQuery + kQuery + kQuery);
-  EXPECT_TRUE(rig.PortClosed());
-}
-
 }  // namespace
