@@ -12,13 +12,18 @@
 class MSComm;
 class MSFlexGrid;
 class QAction;
+class QCheckBox;
 class QCloseEvent;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QResizeEvent;
 class QToolBar;
+class VbComboBox;
+class VbTextBox;
 struct FileResult;
 
 class Form1 : public QMainWindow {
@@ -259,6 +264,90 @@ class Form1 : public QMainWindow {
 
  public:
   // ---- end of radio clone link ---------------------------------------------
+
+  // ---- in-place cell editor and alternate panel ---------------------------
+  // In-place cell editor (Form1CellEditors.cpp). CreateCellEditors runs once,
+  // from the constructor: it makes TxtGrid and CboGrid over the grid, the
+  // alternate panel's controls inside Frame2, and connects their events and
+  // the grid's.
+  void CreateCellEditors();
+  // The grid's events.
+  void MSFlexGrid1_Click();
+  // Opens the editor of the current cell (also Enter, single click and Tab).
+  void MSFlexGrid1_DblClick();
+  void MSFlexGrid1_KeyDown(int& KeyCode, int Shift);
+  void MSFlexGrid1_KeyPress(int& KeyAscii);
+  void MSFlexGrid1_MouseDown(int Button, int Shift, int x, int y);
+  void MSFlexGrid1_Scroll();
+  // The editors' events.
+  void TxtGrid_KeyPress(int& KeyAscii);
+  void TxtGrid_Change();
+  void TxtGrid_KeyDown(int& KeyCode, int Shift);
+  void TxtGrid_GotFocus();
+  // Hides the text editor and applies the channel rules to the row whose
+  // Freq cell it was opened on.
+  void TxtGrid_LostFocus();
+  void CboGrid_Change();
+  void CboGrid_Click();
+  void CboGrid_KeyDown(int& KeyCode, int Shift);
+  void CboGrid_LostFocus();
+
+  // The text editor of columns 1, 6 and 9 and the list editor of the others.
+  VbTextBox* TxtGrid = nullptr;
+  VbComboBox* CboGrid = nullptr;
+  // Set only while an opening loads an editor with the cell's text.
+  bool SuppressChange = false;
+  // The Freq cell the text editor was opened on (0 when it was not a Freq
+  // cell), taken when it receives the focus.
+  int EditRow = 0;
+  int EditCol = 0;
+
+  // Alternate single-channel panel (Form1AltPanel.cpp), besides LoadAltGUI,
+  // LoadAlt, SaveAlt, mnuAltInterface_Click and mnuBank_Click above.
+  void BuildAltPanel();
+  // Blanks the panel's text boxes, label, skip boxes and tone.
+  void ClearAlt();
+  static std::string ConvertFreq(const std::string& t);
+  // "145600" gives "145.600"; "" and "000000" give "0.000".
+  static std::string ConvertTXFreq(const std::string& t);
+  void Command9_Click();   // "+": store, next row
+  void Command10_Click();  // "-": store, previous row
+  void Command13_Click();  // "Delete": empty the row
+  void Check4_Click();
+  void Check5_Click();
+  void Text2_KeyPress(int& KeyAscii);
+  void Text4_KeyPress(int& KeyAscii);
+  void Text5_KeyPress(int& KeyAscii);
+  void Text4_LostFocus();
+  void Text5_LostFocus();
+
+  VbTextBox *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr;
+  QLabel *Label8 = nullptr, *Label12 = nullptr, *Label2 = nullptr, *Label5 = nullptr,
+         *Label4 = nullptr, *Label3 = nullptr;
+  QGroupBox *Frame5 = nullptr, *Frame3 = nullptr, *Frame6 = nullptr, *Frame4 = nullptr;
+  std::array<QRadioButton*, 3> Option1{};  // Mode: AM, FM, WFM
+  std::array<QRadioButton*, 3> Option2{};  // Duplex: SIMP, - DUP, +DUP
+  std::array<QRadioButton*, 2> Option3{};  // TSQ: OFF, ON
+  QCheckBox *Check4 = nullptr, *Check5 = nullptr;
+  VbComboBox *Combo7 = nullptr, *Combo3 = nullptr;  // step, tone
+  QPushButton *Command9 = nullptr, *Command10 = nullptr, *Command13 = nullptr;
+
+ private:
+  void EditorTab(int Shift);
+  void PlaceEditor(QWidget& editor, int inset, int shrink);
+  // The partner of a scan-edge row (401 with 402 ...), 0 for a bank row.
+  static int ScanEdgePartner(int row);
+  // A broadcast-band frequency text on the 9 kHz raster, as the image
+  // stores it: the channel at or below the frequency.
+  static std::string BcbRasterText(std::string_view mhz);
+  // The text last typed into the Freq cell of EditRow, for the 9 kHz rule.
+  std::string typedFreq_;
+  // Set while an opening scrolls its cell into sight: that is no scroll
+  // that ends the edit.
+  bool openingEditor_ = false;
+
+ public:
+  // ---- end of in-place cell editor and alternate panel --------------------
 
   MSFlexGrid* MSFlexGrid1 = nullptr;
 };

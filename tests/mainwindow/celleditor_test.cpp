@@ -1,0 +1,354 @@
+// The in-place cell editors, driven by typed keys: what each keystroke
+// writes, the rules applied when a Freq cell is left, undo, Tab movement,
+// the paired comments of scan-edge rows, and the grid's own events.
+
+#include <QAbstractItemView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTableView>
+
+#include "editor_support.h"
+#include "platform/VbKeys.h"
+
+namespace editor_test {
+namespace {
+
+using CellEditor = EditorTest;
+
+TEST_F(CellEditor, TypingAFrequencyIntoAnEmptyRowGivesDefaultsThenTheValue) {
+  Open(7, ColFreq);
+  ASSERT_TRUE(form->TxtGrid->Visible());
+  Type("1");
+  EXPECT_EQ(Row(7), Channel("1.000", "FM", "5 KHz"));
+  EXPECT_EQ(form->TxtGrid->Text(), "1") << "the editor keeps the text as typed";
+  Type("4652");
+  EXPECT_EQ(Cell(7, ColFreq), "146.520");
+  EXPECT_EQ(Cell(7, ColTone), "88.5");
+  // Letters are no frequency keys; a comment takes any key but a quote.
+  Type("x");
+  EXPECT_EQ(form->TxtGrid->Text(), "14652");
+  Leave();
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  Open(7, ColComments);
+  Type("Ab \"1\"");
+  EXPECT_EQ(Cell(7, ColComments), "Ab 1");
+}
+
+struct LeaveCase {
+  const char* name;
+  const char* before;  // Freq cell of a used row (Mode "FM", step "5 KHz")
+  int erase;           // characters taken back before typing
+  const char* typed;
+  bool autoShift, autoMode;
+  Cells after;
+};
+
+TEST_F(CellEditor, LeavingAFreqCellAppliesTheRulesInOrder) {
+  const LeaveCase cases[] = {
+      {"simplex, both options", "", 0, "146.52", true, true, Channel("146.520")},
+      {"repeater band",
+       "",
+       0,
+       "145.1",
+       true,
+       true,
+       {"", "145.100", "FM", "OFF", "5 KHz", "-DUP", "0.600", "OFF", "88.5", ""}},
+      {"options off", "", 0, "145.1", false, false, Channel("145.100")},
+      {"auto mode alone", "", 0, "118", false, true, Channel("118.000", "AM")},
+      {"emptied", "146.520", 7, "", true, true, Channel(".495", "AM")},
+      {"low clamp", "", 0, "0.1", false, false, Channel(".495")},
+      {"high clamp", "", 0, "2000.5", false, false, Channel("1599.995")},
+      {"top of the range", "", 0, "1599.995", false, false, Channel("1599.995")},
+  };
+  int row = 10;
+  for (const LeaveCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Option(&Form1::mnuAutoShift, c.autoShift);
+    Option(&Form1::mnuAutoMode, c.autoMode);
+    if (*c.before) Put(row, Channel(c.before));
+    Open(row, ColFreq);
+    form->TxtGrid->end(false);
+    Backspaces(c.erase);
+    Type(c.typed);
+    Leave();
+    EXPECT_EQ(Row(row), c.after);
+    ++row;
+  }
+}
+
+TEST_F(CellEditor, LeavingOtherCellsOrRowsNotInUseAppliesNoRules) {
+  Put(20, {"", "2000.000", "FM", "OFF", "5 KHz", "SIMP", "0.000", "OFF", "88.5", ""});
+  Open(20, ColShift);
+  form->TxtGrid->selectAll();
+  Type("5");
+  Leave();
+  EXPECT_EQ(Cell(20, ColShift), "5.000");
+  EXPECT_EQ(Cell(20, ColFreq), "2000.000") << "no clamp from the Shift cell";
+  Open(20, ColComments);
+  Type("c");
+  Leave();
+  EXPECT_EQ(Cell(20, ColFreq), "2000.000");
+  // A Freq cell whose Mode was emptied meanwhile gets nothing on leaving.
+  Open(21, ColFreq);
+  Type("2000.5");
+  grid->SetTextMatrix(21, ColMode, "");
+  Leave();
+  EXPECT_EQ(Cell(21, ColFreq), "2000.500");
+}
+
+struct BcbCase {
+  const char* name;
+  bool use9K;
+  const char* step;  // of the used row before typing
+  const char* typed;
+  const char* freq;
+  const char* stepAfter;
+  const char* stored;  // the image's 9 kHz channel of the row, "" when not written
+};
+
+TEST_F(CellEditor, NineKilohertzRuleKeepsBroadcastChannelsWhereTyped) {
+  const BcbCase cases[] = {
+      {"option on", true, "5 KHz", "0.522", "0.522", "9 KHz", "0.522"},
+      {"option on, between channels", true, "5 KHz", "0.530", "0.522", "9 KHz", "0.522"},
+      {"option on, a channel ending in 1", true, "5 KHz", "0.531", "0.531", "9 KHz", "0.531"},
+      {"option on, band edge", true, "10 KHz", "1.62", "1.620", "9 KHz", "1.620"},
+      {"option on, outside the band", true, "9 KHz", "146.52", "146.520", "10 KHz", ""},
+      {"option off, 9 kHz row leaves the band", false, "9 KHz", "1.8", "1.800", "10 KHz", ""},
+      {"option off, 9 kHz row stays in it", false, "9 KHz", "0.531", "0.531", "9 KHz", ""},
+      {"option off, ordinary step", false, "5 KHz", "0.522", "0.520", "5 KHz", ""},
+  };
+  int row = 30;
+  for (const BcbCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Option(&Form1::mnuUse9K, c.use9K);
+    Put(row, Channel("0.540", "AM", c.step));
+    Open(row, ColFreq);
+    form->TxtGrid->selectAll();
+    Type(c.typed);
+    Leave();
+    EXPECT_EQ(Cell(row, ColFreq), c.freq);
+    EXPECT_EQ(Cell(row, ColStep), c.stepAfter);
+    if (*c.stored) {
+      EXPECT_EQ(ICR2Image.GetBCBFreq(row), c.stored);
+    }
+    ++row;
+  }
+}
+
+TEST_F(CellEditor, UndoTakesBackTheLastKeystrokeOrTheLastPick) {
+  Put(5, Channel("146.520"));
+  Open(5, ColFreq);
+  form->TxtGrid->end(false);
+  Backspaces(1);  // 146.52
+  Type("5");      // 146.525
+  Leave();
+  EXPECT_EQ(Cell(5, ColFreq), "146.525");
+  form->Undo();
+  EXPECT_EQ(Cell(5, ColFreq), "146.520");
+
+  Open(5, ColMode);
+  ASSERT_TRUE(form->CboGrid->Visible());
+  EXPECT_EQ(form->CboGrid->Text(), "FM");
+  Key(Qt::Key_Down);  // picks "WFM"
+  EXPECT_EQ(Cell(5, ColMode), "WFM");
+  form->Undo();
+  EXPECT_EQ(Cell(5, ColMode), "FM") << "the snapshot was taken before the pick";
+}
+
+TEST_F(CellEditor, ListEditorShowsTheCellAndWritesTypedText) {
+  Put(6, Channel("146.520", "FM", "9 KHz"));
+  Put(7, Channel("146.520", "FM", "10 KHz"));
+  Open(6, ColStep);
+  EXPECT_EQ(form->CboGrid->ListCount(), 11);
+  EXPECT_EQ(form->CboGrid->List(10), "9 KHz");
+  EXPECT_EQ(form->CboGrid->Text(), "9 KHz");
+  Open(7, ColStep);
+  EXPECT_EQ(form->CboGrid->ListCount(), 10) << "9 KHz only for a cell that holds it";
+  Open(8, ColTone);
+  EXPECT_EQ(form->CboGrid->ListCount(), 50);
+  EXPECT_EQ(form->CboGrid->Text(), "") << "an empty cell shows nothing";
+  Open(7, ColSkip);
+  form->CboGrid->lineEdit()->selectAll();
+  Type("SK");
+  EXPECT_EQ(Cell(7, ColSkip), "SK") << "typed text goes to the cell as typed";
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(form->CboGrid->Visible());
+  EXPECT_EQ(form->CboGrid->ListCount(), 3) << "typed text is never added to the list";
+}
+
+TEST_F(CellEditor, OpeningTheListsPopupKeepsTheEditorOpen) {
+  Put(9, Channel("146.520"));
+  Open(9, ColRptSh);
+  form->CboGrid->showPopup();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->CboGrid->Visible());
+  form->CboGrid->hidePopup();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->CboGrid->Visible());
+  EXPECT_TRUE(form->CboGrid->HasFocus());
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Cell(9, ColRptSh), "-DUP");
+}
+
+struct TabCase {
+  int row, col;
+  Qt::KeyboardModifiers mods;
+  int toRow, toCol;
+};
+
+TEST_F(CellEditor, TabAndShiftTabMoveAndWrap) {
+  const TabCase cases[] = {
+      {5, ColComments, Qt::NoModifier, 6, ColFreq},
+      {450, ColComments, Qt::NoModifier, 450, ColFreq},
+      {1, ColFreq, Qt::ShiftModifier, 1, ColComments},
+      {7, ColFreq, Qt::ShiftModifier, 6, ColComments},
+      {3, ColFreq, Qt::NoModifier, 3, ColMode},
+      {3, ColTone, Qt::NoModifier, 3, ColComments},
+      {3, ColMode, Qt::ShiftModifier, 3, ColFreq},
+      {3, ColMode, Qt::ControlModifier, 3, ColFreq},
+  };
+  for (const TabCase& c : cases) {
+    Open(c.row, c.col);
+    Key(c.mods & Qt::ShiftModifier ? Qt::Key_Backtab : Qt::Key_Tab, c.mods);
+    EXPECT_EQ(grid->Row(), c.toRow) << c.row << "," << c.col;
+    EXPECT_EQ(grid->Col(), c.toCol) << c.row << "," << c.col;
+    const bool text = c.toCol == ColFreq || c.toCol == ColShift || c.toCol == ColComments;
+    EXPECT_EQ(form->TxtGrid->Visible(), text);
+    EXPECT_EQ(form->CboGrid->Visible(), !text);
+  }
+}
+
+TEST_F(CellEditor, TabFromFreqToModeAppliesTheRulesFirst) {
+  Open(12, ColFreq);
+  Type("118");
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Cell(12, ColMode), "AM");
+  EXPECT_EQ(form->CboGrid->Text(), "AM") << "the list shows the mode the rules set";
+}
+
+TEST_F(CellEditor, TabSkipsHiddenColumns) {
+  grid->SetColWidth(ColMode, 0);
+  Open(4, ColFreq);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(grid->Col(), ColSkip);
+}
+
+TEST_F(CellEditor, ScanEdgePairsShareTheirComments) {
+  struct Case {
+    int row;
+    int partner;  // 0: none
+  };
+  for (const Case& c : {Case{401, 402}, Case{402, 401}, Case{449, 450}, Case{400, 0}}) {
+    Open(c.row, ColComments);
+    form->TxtGrid->selectAll();
+    Type("Air");
+    Leave();
+    EXPECT_EQ(Cell(c.row, ColComments), "Air");
+    if (c.partner) {
+      EXPECT_EQ(Cell(c.partner, ColComments), "Air") << c.row;
+    }
+  }
+  EXPECT_EQ(Cell(399, ColComments), "");
+  EXPECT_EQ(Cell(401, ColFreq), "") << "only the comment is shared";
+  Open(403, ColFreq);
+  Type("118");
+  Leave();
+  EXPECT_EQ(Cell(404, ColFreq), "");
+}
+
+TEST_F(CellEditor, EnterOpensAndClosesClicksAndScrollsClose) {
+  Put(3, Channel("146.520"));
+  grid->SetRow(3);
+  grid->SetCol(ColFreq);
+  Key(Qt::Key_Return, Qt::NoModifier, "\r");
+  ASSERT_TRUE(form->TxtGrid->Visible());
+  EXPECT_EQ(grid->HighLight(), flexHighlightNever);
+  Key(Qt::Key_Return, Qt::NoModifier, "\r");
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  EXPECT_TRUE(grid->View()->hasFocus());
+  EXPECT_EQ(grid->HighLight(), flexHighlightAlways);
+
+  Open(3, ColMode);
+  form->MSFlexGrid1_Scroll();
+  EXPECT_FALSE(form->CboGrid->Visible());
+  Open(3, ColFreq);
+  form->MSFlexGrid1_Click();
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  Option(&Form1::mnuSingleClick, true);
+  form->MSFlexGrid1_Click();
+  EXPECT_TRUE(form->TxtGrid->Visible()) << "single-click editing";
+  Open(0, ColFreq);  // the header row
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  Open(3, 0);  // the label column
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  EXPECT_FALSE(form->CboGrid->Visible());
+}
+
+TEST_F(CellEditor, AnEditorOpenedOutOfSightBringsItsCellIn) {
+  Open(300, ColComments);
+  EXPECT_TRUE(grid->RowIsVisible(300));
+  EXPECT_TRUE(form->TxtGrid->Visible()) << "the scroll of the opening keeps it open";
+  const QRect cell = form->TxtGrid->geometry();
+  EXPECT_TRUE(grid->geometry().contains(cell.center()));
+}
+
+TEST_F(CellEditor, DeleteKeyDeletesTheSelectedRows) {
+  Put(1, Channel("146.520"));
+  Put(2, Channel("146.540"));
+  grid->SetRow(1);
+  grid->SetCol(ColFreq);
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(Cell(1, ColFreq), "146.540");
+}
+
+class RightButton : public CellEditor {
+ protected:
+  void PressRight(int row, int col) {
+    QTableView* view = grid->View();
+    const QPoint pos = view->visualRect(view->model()->index(row - 1, col)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, pos, view->viewport()->mapToGlobal(pos),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &press);
+  }
+  QMenu* Shown() const {
+    for (QMenu* m : {form->mnuEdit, form->mnu1, form->mnu2, form->mnu3, form->mnu4, form->mnu5,
+                     form->mnu6, form->mnu7})
+      if (m->isVisible()) return m;
+    return nullptr;
+  }
+};
+
+TEST_F(RightButton, ShowsTheMenuOfTheColumn) {
+  struct Case {
+    int col;
+    QMenu* Form1::*menu;
+  };
+  const Case cases[] = {{0, &Form1::mnuEdit}, {1, &Form1::mnu1}, {2, &Form1::mnu2},
+                        {3, &Form1::mnu3},    {4, &Form1::mnu4}, {5, &Form1::mnu5},
+                        {6, &Form1::mnu1},    {7, &Form1::mnu6}, {8, &Form1::mnu1},
+                        {9, &Form1::mnu7}};
+  for (const Case& c : cases) {
+    grid->SetRow(2);
+    grid->SetCol(1);
+    PressRight(5, c.col);
+    EXPECT_EQ(Shown(), form.get()->*c.menu) << c.col;
+    if (QMenu* m = Shown()) m->hide();
+    EXPECT_EQ(grid->Row(), 5) << "a single cell follows the mouse";
+  }
+}
+
+TEST_F(RightButton, KeepsALargerSelectionAndClosesTheEditor) {
+  Open(4, ColFreq);
+  grid->SetRow(2);
+  grid->SetCol(ColMode);
+  grid->SetRowSel(6);
+  PressRight(9, ColComments);
+  EXPECT_FALSE(form->TxtGrid->Visible());
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(grid->RowSel(), 6);
+  EXPECT_EQ(Shown(), form->mnu2) << "the current column's menu";
+  if (QMenu* m = Shown()) m->hide();
+}
+
+}  // namespace
+}  // namespace editor_test
