@@ -26,9 +26,8 @@ void VbFocusState::FocusOut(Qt::FocusReason reason, const std::function<void()>&
   if (lostFocus) lostFocus();
 }
 
-void VbFocusState::Hidden(bool spontaneous, const std::function<void()>& lostFocus) {
-  // A spontaneous hide is the window being minimised, not the control going.
-  if (spontaneous || !has_) return;
+void VbFocusState::Hidden(bool itself, const std::function<void()>& lostFocus) {
+  if (!itself || !has_) return;
   has_ = false;
   if (lostFocus) lostFocus();
 }

@@ -8,9 +8,10 @@
 //    or popup menu), by opening the menu bar, or by another window becoming
 //    active is not a leave: the control keeps its focus and gets no
 //    LostFocus, and no GotFocus when the focus comes back;
-//  - hiding the focused control (by itself or with its parent) is a leave:
-//    LostFocus runs at once, inside the hide, whether or not the toolkit
-//    moves the focus somewhere else afterwards;
+//  - hiding the focused control itself is a leave: LostFocus runs at once,
+//    inside the hide, whether or not the toolkit moves the focus somewhere
+//    else afterwards. Hiding a frame around it is a leave when the focus
+//    moves out of it; a window closing or going away is none;
 //  - SetFocus on a control that already has the toolkit's focus but was
 //    left (hidden and shown again) is an entry: GotFocus runs.
 //
@@ -34,7 +35,9 @@ class VbFocusState {
   // From the control's focusInEvent, focusOutEvent and hideEvent.
   void FocusIn(const std::function<void()>& gotFocus);
   void FocusOut(Qt::FocusReason reason, const std::function<void()>& lostFocus);
-  void Hidden(bool spontaneous, const std::function<void()>& lostFocus);
+  // `itself`: the control was hidden by itself (not with its window or a
+  // frame around it, nor minimised).
+  void Hidden(bool itself, const std::function<void()>& lostFocus);
   // After the control asked for the focus: `hasToolkitFocus` is what the
   // toolkit says now.
   void FocusRequested(bool hasToolkitFocus, const std::function<void()>& gotFocus);
@@ -109,7 +112,7 @@ class VbControl : public Widget {
   }
   void hideEvent(QHideEvent* event) override {
     Widget::hideEvent(event);
-    focus_.Hidden(event->spontaneous(), OnLostFocus);
+    focus_.Hidden(!event->spontaneous() && this->isHidden(), OnLostFocus);
   }
 
  private:

@@ -1,6 +1,7 @@
 #include "platform/VbTextBox.h"
 
 #include <QValidator>
+#include <algorithm>
 
 #include "platform/Cp1252.h"
 
@@ -34,12 +35,20 @@ VbTextBox::VbTextBox(QWidget* parent) : VbControl<QLineEdit>(parent) {
 
 std::string VbTextBox::Text() const { return ToCp1252(text()); }
 
-void VbTextBox::SetText(const std::string& text) { setText(FromCp1252(text)); }
-
-int VbTextBox::MaxLength() const { return maxLength() == kNoLimit ? 0 : maxLength(); }
+void VbTextBox::SetText(const std::string& text) {
+  // Lifted first, so that neither the old text nor the new one is cut.
+  setMaxLength(kNoLimit);
+  setText(FromCp1252(text));
+  ApplyLimit(static_cast<int>(this->text().size()));
+}
 
 void VbTextBox::SetMaxLength(int characters) {
-  setMaxLength(characters <= 0 ? kNoLimit : characters);
+  limit_ = std::max(characters, 0);
+  ApplyLimit(static_cast<int>(text().size()));
+}
+
+void VbTextBox::ApplyLimit(int textLength) {
+  setMaxLength(limit_ == 0 ? kNoLimit : std::min(std::max(limit_, textLength), kNoLimit));
 }
 
 void VbTextBox::SetRefusedCharacters(const std::string& characters) {

@@ -18,7 +18,10 @@ class VbTextBox : public VbControl<QLineEdit> {
   // Raises Change when the text differs from the one shown.
   void SetText(const std::string& text);
   // At most this many characters can be typed or pasted; 0 means no limit.
-  int MaxLength() const;
+  // As with the classic control, the limit never cuts a text: neither the
+  // one shown when it is set nor a longer one the program sets later (such
+  // a text can be edited but not made longer).
+  int MaxLength() const { return limit_; }
   void SetMaxLength(int characters);
   // Characters that neither typing nor pasting can put into the box (a
   // paste that holds one is refused whole). The program's SetText is not
@@ -27,5 +30,7 @@ class VbTextBox : public VbControl<QLineEdit> {
 
  private:
   class RefusedCharacters;
+  void ApplyLimit(int textLength);
   RefusedCharacters* refused_ = nullptr;
+  int limit_ = 0;
 };

@@ -147,6 +147,26 @@ TEST_F(VbControls, LengthLimitAndRefusedCharactersHoldForTypingAndPasting) {
   EXPECT_EQ(a.MaxLength(), 0);
 }
 
+TEST_F(VbControls, LengthLimitNeverCutsAText) {
+  a.SetText("a comment of 24 letters.");
+  a.SetFocus();
+  events.clear();
+  a.SetMaxLength(10);  // set on a longer text
+  EXPECT_EQ(a.Text(), "a comment of 24 letters.");
+  a.SetText("0123456789 and more");  // set by the program
+  EXPECT_EQ(a.Text(), "0123456789 and more");
+  a.end(false);
+  Type(a, "x");
+  EXPECT_EQ(a.Text(), "0123456789 and more") << "not made longer";
+  a.backspace();
+  Type(a, "y");
+  EXPECT_EQ(a.Text(), "0123456789 and mory") << "but edited";
+  a.SetText("");
+  Type(a, "0123456789abc");
+  EXPECT_EQ(a.Text(), "0123456789");
+  EXPECT_EQ(events[0], "a change 0123456789 and more") << "no change without a new text";
+}
+
 TEST_F(VbControls, FocusMovesRaiseLostThenGot) {
   a.SetFocus();
   b.SetFocus();
@@ -166,6 +186,14 @@ TEST_F(VbControls, HidingTheFocusedBoxIsALeaveAtOnce) {
   a.show();
   a.SetFocus();
   EXPECT_EQ(events.back(), "a got");
+}
+
+TEST_F(VbControls, ClosingTheWindowIsNoLeave) {
+  a.SetFocus();
+  events.clear();
+  window.hide();
+  EXPECT_TRUE(events.empty()) << events.front();
+  EXPECT_TRUE(a.HasFocus());
 }
 
 TEST_F(VbControls, PopupMenuBarAndWindowFocusChangesAreNoLeave) {
