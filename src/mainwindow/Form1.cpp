@@ -8,6 +8,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   ConnectCommands();
   CreateCellEditors();
+  ConnectTransferMenu();
   // The design size, in twips; the stored placement replaces it at load.
   resize(9990 / kTwipsPerPixel, 7050 / kTwipsPerPixel);
   Form_Resize();

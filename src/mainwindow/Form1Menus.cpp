@@ -59,28 +59,48 @@ struct PopupItem {
 };
 constexpr int kStepSubmenu = 0;
 constexpr PopupItem kPopupItems[] = {
-    {1, "mnu1Copy", "&Copy"},     {1, "mnu1Paste", "&Paste"},
-    {2, "mnu2copy", "&Copy"},     {2, "mnu2Paste", "&Paste"},
-    {2, nullptr, nullptr},        {2, "mnuFM", "&FM"},
-    {2, "mnuWFM", "&WFM"},        {2, "mnuAM", "&AM"},
-    {3, "mnu3copy", "&Copy"},     {3, "mnu3paste", "&Paste"},
-    {3, nullptr, nullptr},        {3, "mnu3off", "&OFF"},
-    {3, "mnuPskip", "&PSKIP"},    {3, "mnu3skip", "&SKIP"},
-    {4, "mnu4copy", "&Copy"},     {4, "mnu4paste", "&Paste"},
-    {4, nullptr, nullptr},        {4, "mnu4Step", "&Step"},
-    {kStepSubmenu, "mnu45k", "5 KHz"},       {kStepSubmenu, "mnu625khz", "6.25 KHz"},
-    {kStepSubmenu, "mnu410k", "10 KHz"},     {kStepSubmenu, "mnu415k", "15 KHz"},
-    {kStepSubmenu, "mnu420K", "20 KHz"},     {kStepSubmenu, "mnu425K", "25 KHz"},
-    {kStepSubmenu, "mnu430K", "30 KHz"},     {kStepSubmenu, "mnu450K", "50 KHz"},
+    {1, "mnu1Copy", "&Copy"},
+    {1, "mnu1Paste", "&Paste"},
+    {2, "mnu2copy", "&Copy"},
+    {2, "mnu2Paste", "&Paste"},
+    {2, nullptr, nullptr},
+    {2, "mnuFM", "&FM"},
+    {2, "mnuWFM", "&WFM"},
+    {2, "mnuAM", "&AM"},
+    {3, "mnu3copy", "&Copy"},
+    {3, "mnu3paste", "&Paste"},
+    {3, nullptr, nullptr},
+    {3, "mnu3off", "&OFF"},
+    {3, "mnuPskip", "&PSKIP"},
+    {3, "mnu3skip", "&SKIP"},
+    {4, "mnu4copy", "&Copy"},
+    {4, "mnu4paste", "&Paste"},
+    {4, nullptr, nullptr},
+    {4, "mnu4Step", "&Step"},
+    {kStepSubmenu, "mnu45k", "5 KHz"},
+    {kStepSubmenu, "mnu625khz", "6.25 KHz"},
+    {kStepSubmenu, "mnu410k", "10 KHz"},
+    {kStepSubmenu, "mnu415k", "15 KHz"},
+    {kStepSubmenu, "mnu420K", "20 KHz"},
+    {kStepSubmenu, "mnu425K", "25 KHz"},
+    {kStepSubmenu, "mnu430K", "30 KHz"},
+    {kStepSubmenu, "mnu450K", "50 KHz"},
     {kStepSubmenu, "mnu4100k", "100 KHz"},
-    {5, "mnu5copy", "&Copy"},     {5, "mnu5paste", "&Paste"},
-    {5, nullptr, nullptr},        {5, "mnusimp", "SIMP"},
-    {5, "mnumdup", "-DUP"},       {5, "mnupDUP", "+DUP"},
-    {6, "mnu6Copy", "&Copy"},     {6, "mnu6paste", "&Paste"},
-    {6, nullptr, nullptr},        {6, "mnu6off", "O&FF"},
+    {5, "mnu5copy", "&Copy"},
+    {5, "mnu5paste", "&Paste"},
+    {5, nullptr, nullptr},
+    {5, "mnusimp", "SIMP"},
+    {5, "mnumdup", "-DUP"},
+    {5, "mnupDUP", "+DUP"},
+    {6, "mnu6Copy", "&Copy"},
+    {6, "mnu6paste", "&Paste"},
+    {6, nullptr, nullptr},
+    {6, "mnu6off", "O&FF"},
     {6, "mnu6on", "O&N"},
-    {7, "mnu7Copy", "&Copy"},     {7, "mnu7Paste", "&Paste"},
-    {7, nullptr, nullptr},        {7, "mnuAutoIncrement", "&Auto-Fill Comments"},
+    {7, "mnu7Copy", "&Copy"},
+    {7, "mnu7Paste", "&Paste"},
+    {7, nullptr, nullptr},
+    {7, "mnuAutoIncrement", "&Auto-Fill Comments"},
 };
 
 // Small drawn pictures for the commands that have no standard one.
@@ -297,8 +317,7 @@ void Form1::BuildMenus() {
   mnusepmem1 = Separator(mnuMemories, "mnusepmem1");
   mnuSortAscending = Item(mnuMemories, "mnuSortAscending", "Sort All Rows &Ascending");
   mnuSortDescending = Item(mnuMemories, "mnuSortDescending", "Sort All Rows &Descending");
-  mnuSortRowsAscending =
-      Item(mnuMemories, "mnuSortRowsAscending", "Sort &Selected Rows Ascending");
+  mnuSortRowsAscending = Item(mnuMemories, "mnuSortRowsAscending", "Sort &Selected Rows Ascending");
   mnuSortRowsDeascending =
       Item(mnuMemories, "mnuSortRowsDeascending", "Sort Selected &Rows Descending");
   mnuInsertSep1 = Separator(mnuMemories, "mnuInsertSep1");
@@ -365,8 +384,10 @@ void Form1::BuildToolbar() {
   Toolbar1 = new QToolBar(centralWidget());
   Toolbar1->setObjectName("Toolbar1");
   Toolbar1->setMovable(false);
-  Toolbar1->setIconSize(QSize(16, 16));
-  Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  // Nineteen buttons with their texts under the pictures would not fit the
+  // window's width, so the texts are the buttons' tool tips.
+  Toolbar1->setIconSize(QSize(20, 20));
+  Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
   for (int i = 0; i < 19; ++i) {
     const ToolbarButtonDef& def = kToolbar[i];
     const int number = i + 1;
@@ -443,8 +464,8 @@ void Form1::Form_Resize() {
     MSFlexGrid1->setGeometry(Twips(MSFlexGrid1->x() * kTwipsPerPixel, gridTop,
                                    MSFlexGrid1->width() * kTwipsPerPixel, gridHeight));
   } else if (gridWidth >= 0) {
-    MSFlexGrid1->setGeometry(Twips(gridLeft, gridTop, gridWidth,
-                                   MSFlexGrid1->height() * kTwipsPerPixel));
+    MSFlexGrid1->setGeometry(
+        Twips(gridLeft, gridTop, gridWidth, MSFlexGrid1->height() * kTwipsPerPixel));
   }
   const int frame2Width = gridLeft + gridWidth - 100;
   if (frame2Width >= 0) Frame2->resize(frame2Width / kTwipsPerPixel, Frame2->height());
@@ -483,9 +504,16 @@ void Form1::Toolbar1_ButtonClick(int button) {
       HighlightRow();
       Command7_Click();
       break;
+    case 18:
+      mnuRead_Click();
+      break;
+    case 19:
+      mnuWrite_Click();
+      break;
     default:
-      // 1 and the separators have no command; the others belong to commands
-      // that connect themselves (cut, copy, paste, find, print, transfer).
+      // 1 and the separators have no command. Cut, copy, paste (5 to 7),
+      // find (15) and print (16) run the editing and printing commands once
+      // those exist.
       break;
   }
 }
