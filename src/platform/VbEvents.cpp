@@ -36,6 +36,19 @@ void VbFocusState::FocusRequested(bool hasToolkitFocus, const std::function<void
   if (hasToolkitFocus) FocusIn(gotFocus);
 }
 
+bool IsEditingShortcut(int keyAscii) {
+  switch (keyAscii) {
+    case 1:   // Ctrl+A
+    case 3:   // Ctrl+C
+    case 22:  // Ctrl+V
+    case 24:  // Ctrl+X
+    case 26:  // Ctrl+Z
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool IsTabKey(const QKeyEvent& event) {
   return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
 }

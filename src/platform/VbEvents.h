@@ -57,6 +57,12 @@ void RunClassicKey(QWidget& control, QKeyEvent* event, const VbKeyDownHandler& k
 // use to move the focus before any key handler sees it).
 bool IsTabKey(const QKeyEvent& event);
 
+// Whether a character code is one of the editing shortcuts of a text box
+// (Ctrl+A select all, Ctrl+C copy, Ctrl+V paste, Ctrl+X cut, Ctrl+Z undo)
+// rather than a typed character; key filters that take only some
+// characters let these through.
+bool IsEditingShortcut(int keyAscii);
+
 // A toolkit input widget with the classic focus and key events above.
 template <typename Widget>
 class VbControl : public Widget {
