@@ -23,6 +23,7 @@
 #include "platform/MSFlexGrid.h"
 #include "platform/Settings.h"
 #include "platform/VbComboBox.h"
+#include "platform/VbEvents.h"
 #include "platform/VbTextBox.h"
 
 namespace {
@@ -131,6 +132,10 @@ bool HasEntry(const VbComboBox& list, std::string_view text) {
 }
 
 bool IsDigitKey(int ascii) { return ascii >= '0' && ascii <= '9'; }
+
+// Keys every box of the panel takes besides its own characters: Backspace
+// and the editing shortcuts (which type no character).
+bool IsEditingKey(int ascii) { return ascii == 8 || IsEditingShortcut(ascii); }
 
 // The number as the runtime writes a value: no trailing zeros, no exponent
 // for the values a three-digit text can hold.
@@ -327,7 +332,7 @@ void Form1::Command10_Click() {
 }
 
 void Form1::Text2_KeyPress(int& KeyAscii) {
-  if (IsDigitKey(KeyAscii) || KeyAscii == 8) return;
+  if (IsDigitKey(KeyAscii) || IsEditingKey(KeyAscii)) return;
   if (KeyAscii == 13) {
     const double v = Val(Text2->Text());
     if (v > 0 && v < LastScanEdgeRow + 1) {
@@ -369,13 +374,13 @@ void Form1::Text4_KeyPress(int& KeyAscii) {
   if (KeyAscii == 13) {
     Text3->SetFocus();
     KeyAscii = 0;
-  } else if (!IsDigitKey(KeyAscii) && KeyAscii != '.' && KeyAscii != 8) {
+  } else if (!IsDigitKey(KeyAscii) && KeyAscii != '.' && !IsEditingKey(KeyAscii)) {
     KeyAscii = 0;
   }
 }
 
 void Form1::Text5_KeyPress(int& KeyAscii) {
-  if (!IsDigitKey(KeyAscii) && KeyAscii != '.' && KeyAscii != 8) KeyAscii = 0;
+  if (!IsDigitKey(KeyAscii) && KeyAscii != '.' && !IsEditingKey(KeyAscii)) KeyAscii = 0;
 }
 
 void Form1::Text4_LostFocus() {

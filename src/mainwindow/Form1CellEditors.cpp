@@ -15,6 +15,7 @@
 #include "mainwindow/Form1.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/VbComboBox.h"
+#include "platform/VbEvents.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
 
@@ -64,7 +65,11 @@ constexpr const char* kCommentRefused = "\"\r\n";
 constexpr int kTextInset = 40;
 constexpr int kListShrink = 10;
 
-bool IsFreqKey(int ascii) { return (ascii >= '0' && ascii <= '9') || ascii == '.' || ascii == 8; }
+// The keys a frequency or offset box takes: digits, the point, Backspace,
+// and the box's editing shortcuts (which type no character).
+bool IsFreqKey(int ascii) {
+  return (ascii >= '0' && ascii <= '9') || ascii == '.' || ascii == 8 || IsEditingShortcut(ascii);
+}
 
 QFont EditorFont() {
   QFont font(QStringLiteral("Fixedsys"), 9);
@@ -150,9 +155,11 @@ void Form1::MSFlexGrid1_DblClick() {
   const ColumnEditor& how = EditorOf(col);
   if (how.editor == Editor::None) return;
 
-  // The cell comes into sight first, so the editor floats over it; that
-  // scroll is part of the opening, not one that ends an edit.
+  // The cell comes into sight first (with the row labels when they fit), so
+  // the editor floats over it; that scroll is part of the opening, not one
+  // that ends an edit.
   openingEditor_ = true;
+  grid.ShowCell(row, ColLabel);
   grid.ShowCell(row, col);
   openingEditor_ = false;
 
@@ -164,7 +171,12 @@ void Form1::MSFlexGrid1_DblClick() {
     SuppressChange = true;
     TxtGrid->SetText(grid.Text());
     SuppressChange = false;
+    // Tab from a Comments cell to the next row's Freq cell keeps the focus
+    // in the editor, so no GotFocus names the Freq cell; it is named here,
+    // or the frequency typed there would never get the leaving rules.
+    const bool focusKept = TxtGrid->HasFocus();
     TxtGrid->SetFocus();
+    if (focusKept && col == ColFreq) TxtGrid_GotFocus();
     return;
   }
 

@@ -172,8 +172,11 @@ TEST_F(AltPanel, FrequencyAndShiftBoxesNormaliseOnLeaving) {
     form->Text3->SetFocus();
     EXPECT_EQ(box->Text(), c.shown) << c.typed;
   }
-  // Keys: digits, the point, Backspace; Enter in the frequency box moves on.
-  TypeInto(form->Text4, "1a4-6.5");
+  // Keys: digits, the point, Backspace, editing shortcuts; Enter in the
+  // frequency box moves on.
+  TypeInto(form->Text4, "9");
+  Key(Qt::Key_A, Qt::ControlModifier, QString(QChar(1)));  // select all
+  Type("1a4-6.5");
   EXPECT_EQ(form->Text4->Text(), "146.5");
   Key(Qt::Key_Return, Qt::NoModifier, "\r");
   EXPECT_TRUE(form->Text3->HasFocus());

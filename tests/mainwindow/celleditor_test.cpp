@@ -27,6 +27,9 @@ TEST_F(CellEditor, TypingAFrequencyIntoAnEmptyRowGivesDefaultsThenTheValue) {
   // Letters are no frequency keys; a comment takes any key but a quote.
   Type("x");
   EXPECT_EQ(form->TxtGrid->Text(), "14652");
+  Key(Qt::Key_A, Qt::ControlModifier, QString(QChar(1)));  // select all, then type over it
+  Type("14652");
+  EXPECT_EQ(form->TxtGrid->Text(), "14652");
   Leave();
   EXPECT_FALSE(form->TxtGrid->Visible());
   Open(7, ColComments);
@@ -224,6 +227,28 @@ TEST_F(CellEditor, TabFromFreqToModeAppliesTheRulesFirst) {
   Key(Qt::Key_Tab);
   EXPECT_EQ(Cell(12, ColMode), "AM");
   EXPECT_EQ(form->CboGrid->Text(), "AM") << "the list shows the mode the rules set";
+}
+
+TEST_F(CellEditor, FrequencyReachedByTabFromAComment) {
+  // Tab keeps the text editor focused from the comment to the next Freq
+  // cell; what is typed there still gets the leaving rules.
+  Open(14, ColComments);
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(grid->Col(), ColFreq);
+  Type("2000.5");
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Cell(15, ColFreq), "1599.995");
+  // Shift+Tab from a Freq cell to the previous comment keeps that Freq
+  // cell's rules for when the editor is finally left.
+  Open(17, ColFreq);
+  Type("118");
+  Key(Qt::Key_Backtab, Qt::ShiftModifier);
+  ASSERT_EQ(grid->Row(), 16);
+  EXPECT_EQ(Cell(17, ColMode), "FM");
+  Type("x");
+  Leave();
+  EXPECT_EQ(Cell(17, ColMode), "AM");
+  EXPECT_EQ(Cell(16, ColComments), "x");
 }
 
 TEST_F(CellEditor, TabSkipsHiddenColumns) {
