@@ -6,6 +6,7 @@
 #include <QProgressBar>
 
 #include "clone/CloneProtocol.h"
+#include "editing/Undo.h"
 #include "image/clsICR2.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Globals.h"
@@ -54,6 +55,7 @@ void Form1::mnuRead_Click() {
   // From here on the window holds no image: whatever happens on the line,
   // nothing of the old image can be saved over its file or written back.
   ICR2Image.Init();
+  ClearUndo();
   FillGrid();
   CurrentFile.clear();
   setWindowTitle(QString::fromStdString(AppTitle));

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "editing/Undo.h"
 #include "image/Module1.h"
 #include "image/Val.h"
 #include "image/clsICR2.h"
@@ -188,6 +189,8 @@ FileResult Form1::ReadImageFile(const std::string& path) {
 
 bool Form1::OpenImageFile(const std::string& path, bool addToMRU) {
   ICR2Image.Init();
+  // Another image replaces this one: Undo must never bring its channels back.
+  ClearUndo();
   const FileResult result = ReadImageFile(path);
   if (!result || !ICR2Image.IsFileLoaded()) {
     // Nothing usable was read: back to the nothing-loaded state, so that no

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "mainwindow/Globals.h"
+#include "platform/MSFlexGrid.h"
 #include "platform/Runtime.h"
 #include "platform/Settings.h"
 #include "shell_support.h"
@@ -440,6 +441,29 @@ TEST_F(FilesTest, NothingSavesAnImageThatIsNotLoaded) {
     (form_.get()->*command)();  // no file dialog may open
     EXPECT_TRUE(form_->SaveCancelled);
   }
+}
+
+// After another image is opened, Undo must not bring back the cells of the
+// image shown before it.
+TEST_F(FilesTest, OpeningAnImageDropsTheUndoSnapshot) {
+  const std::string path = WriteImageFile("undo.r2");
+  LoadAndOpen(path);
+  ASSERT_EQ(GridCell(1, 1), "146.520");
+  form_->MSFlexGrid1->SetRow(1);
+  form_->MSFlexGrid1->SetCol(1);
+  form_->Command7_Click();  // Clear row 1: the snapshot holds its channel
+  ASSERT_EQ(GridCell(1, 1), "");
+
+  MsgBoxScript boxes;
+  boxes.Answer(vbNo, "data has changed");
+  FileDialogScript dialogs;
+  dialogs.Choose(path, 1);
+  form_->mnuOpen_Click();
+  ASSERT_EQ(GridCell(1, 1), "146.520");
+
+  SetGridCell(1, 1, "");
+  form_->Undo();
+  EXPECT_EQ(GridCell(1, 1), "");
 }
 
 }  // namespace
