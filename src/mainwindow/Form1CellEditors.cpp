@@ -302,7 +302,7 @@ void Form1::TxtGrid_LostFocus() {
   // A broadcast-band channel is stored on the 9 kHz raster from the text as
   // typed: the cell's text went through the 5 kHz normalising (0.522 shows
   // as 0.520, whose channel would be 0.513).
-  const std::string& freq = grid.TextMatrix(row, ColFreq);
+  const std::string freq = grid.TextMatrix(row, ColFreq);
   const std::string typed = frqFilter(typedFreq_) == freq ? typedFreq_ : freq;
   if (mnuUse9K->isChecked() && clsICR2::IsBCBFreq(std::string_view(freq))) {
     grid.SetTextMatrix(row, ColStep, k9KHz);

@@ -32,6 +32,12 @@ inline Cells Channel(const char* freq, const char* mode = "FM", const char* step
   return {"", freq, mode, "OFF", step, "SIMP", "0.000", "OFF", "88.5", comment};
 }
 
+// The cells with one of them replaced.
+inline Cells With(Cells cells, int col, const char* text) {
+  cells[col] = text;
+  return cells;
+}
+
 class EditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
