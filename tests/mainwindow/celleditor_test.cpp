@@ -218,25 +218,21 @@ TEST_F(CellEditor, TabAndShiftTabMoveAndWrap) {
   EXPECT_EQ(grid->Col(), ColSkip);
 }
 
-TEST_F(CellEditor, TabFromFreqToModeAppliesTheRulesFirst) {
+// A Freq cell left by Tab gets its leaving rules before the next editor opens,
+// also when Tab reached it from a comment; after Shift+Tab to the previous
+// comment the rules wait until the editor is finally left.
+TEST_F(CellEditor, TabLeavingAFreqCellAppliesItsRules) {
   Open(12, ColFreq);
   Type("118");
   Key(Qt::Key_Tab);
   EXPECT_EQ(Cell(12, ColMode), "AM");
   EXPECT_EQ(form->CboGrid->Text(), "AM") << "the list shows the mode the rules set";
-}
-
-TEST_F(CellEditor, FrequencyReachedByTabFromAComment) {
-  // Tab keeps the text editor focused from the comment to the next Freq
-  // cell; what is typed there still gets the leaving rules.
   Open(14, ColComments);
   Key(Qt::Key_Tab);
   ASSERT_EQ(grid->Col(), ColFreq);
   Type("2000.5");
   Key(Qt::Key_Tab);
   EXPECT_EQ(Cell(15, ColFreq), "1599.995");
-  // Shift+Tab from a Freq cell to the previous comment keeps that Freq
-  // cell's rules for when the editor is finally left.
   Open(17, ColFreq);
   Type("118");
   Key(Qt::Key_Backtab, Qt::ShiftModifier);

@@ -8,16 +8,24 @@
 
 namespace {
 
-// Expected tags: rows keep their own tag unless listed.
-std::vector<std::string> Tags(int usedFrom, int usedTo) {
+// Rows from..to that hold the channel first written `shift` rows higher
+// (shift 0: their own); every other row is empty.
+struct Block {
+  int from, to, shift;
+};
+
+std::vector<std::string> TagsOf(const std::vector<Block>& blocks) {
   std::vector<std::string> tags(kGridRows);
-  for (int r = usedFrom; r <= usedTo; ++r) tags[r] = "r" + std::to_string(r);
+  for (const Block& b : blocks)
+    for (int r = b.from; r <= b.to; ++r) tags[r] = "r" + std::to_string(r + b.shift);
   return tags;
 }
 
+std::vector<std::string> Tags(int usedFrom, int usedTo) { return TagsOf({{usedFrom, usedTo, 0}}); }
+
 // ---- shape ------------------------------------------------------------------
 
-TEST(GridShape, LabelsHeadersAndWidths) {
+TEST(GridShape, ShapeAndRowLabels) {
   GridForm f;
   EXPECT_EQ(f.grid.Rows(), 451);
   EXPECT_EQ(f.grid.Cols(), 10);
@@ -27,15 +35,7 @@ TEST(GridShape, LabelsHeadersAndWidths) {
       {1, "0-00"}, {10, "0-09"}, {50, "0-49"}, {51, "1-00"}, {351, "7-00"}, {400, "7-49"},
       {401, "0A"}, {402, "0B"},  {403, "1A"},  {420, "9B"},  {421, "10A"},  {450, "24B"}};
   for (const auto& [row, label] : labels) EXPECT_EQ(f.grid.TextMatrix(row, 0), label) << row;
-  const std::vector<std::string> headers = {"#",      "Freq",  "Mode", "Skip", "Step",
-                                            "RPT SH", "Shift", "TSQL", "Tone", "Comments"};
-  const std::vector<int> widths = {750, 1400, 700, 800, 1100, 800, 1200, 900, 1000, 3800};
-  for (int c = 0; c < 10; ++c) {
-    EXPECT_EQ(f.grid.TextMatrix(0, c), headers[c]);
-    EXPECT_EQ(f.grid.ColWidth(c), widths[c]);
-    EXPECT_EQ(f.grid.ColAlignment(c), flexAlignLeftCenter);
-  }
-  EXPECT_EQ(f.grid.RowHeight(0), 320);
+  EXPECT_EQ(f.grid.TextMatrix(0, ColFreq), "Freq");
   EXPECT_EQ(f.grid.RowHeight(450), 320);
 }
 
@@ -64,14 +64,9 @@ TEST(GridShape, VisibleSettingsHideColumns) {
     if (c.stored) SaveSetting("IC-R2", "Settings", "Visible3", c.stored);
     f.form.initgrid();
     EXPECT_EQ(f.grid.ColWidth(4), c.hidden ? 0 : 1100) << (c.stored ? c.stored : "(none)");
-    // Other columns are untouched by that key; a hidden column keeps its text.
-    EXPECT_EQ(f.grid.ColWidth(3), 800);
-    f.grid.SetTextMatrix(9, 4, "5 KHz");
-    EXPECT_EQ(f.grid.TextMatrix(9, 4), "5 KHz");
+    EXPECT_EQ(f.grid.ColWidth(3), 800) << "other columns are untouched by that key";
   }
-}
-
-TEST(GridShape, EveryDataColumnHasItsOwnKey) {
+  // Every data column has its own key; the label column has none.
   GridForm f;
   for (int n = 0; n <= 8; ++n) SaveSetting("IC-R2", "Settings", "Visible" + std::to_string(n), "0");
   f.form.initgrid();
@@ -86,12 +81,10 @@ TEST(GridQueries, LastEmptyRow) {
     std::vector<int> freqRows;
     int expected;
   };
-  const std::vector<Case> cases = {
-      {{}, 1},       {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 11},
-      {{400}, 1},    {{399, 400}, 400},
-      {{3, 60}, 61}, {{401, 450}, 1},
-      {{1}, 2},
-  };
+  const std::vector<Case> cases = {{{}, 1},       {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 11},
+                                   {{400}, 1},    {{399, 400}, 400},
+                                   {{3, 60}, 61}, {{401, 450}, 1},
+                                   {{1}, 2}};
   for (const Case& c : cases) {
     GridForm f;
     for (int r : c.freqRows) f.grid.SetTextMatrix(r, ColFreq, "146.520");
@@ -119,41 +112,29 @@ TEST(GridQueries, WholeRowsSelectedMeansColumnsOneToNine) {
     int col, colSel;
     bool whole;
   };
-  for (const Case& c : std::vector<Case>{{1, 9, true},
-                                         {9, 1, true},
-                                         {2, 9, false},
-                                         {1, 8, false},
-                                         {0, 9, false},
-                                         {1, 1, false}}) {
+  const Case cases[] = {{1, 9, true},  {9, 1, true},  {2, 9, false},
+                        {1, 8, false}, {0, 9, false}, {1, 1, false}};
+  for (const Case& c : cases) {
     f.grid.SetCol(c.col);
     f.grid.SetColSel(c.colSel);
     EXPECT_EQ(f.form.IsRowSelected(), c.whole) << c.col << "-" << c.colSel;
   }
 }
 
-TEST(GridQueries, SelectionRowsAreTakenOnlyWhenAsked) {
-  GridForm f;
-  EXPECT_EQ(f.form.SelStartRow, 0);
-  f.grid.SetRow(30);
-  f.grid.SetRowSel(20);
-  EXPECT_EQ(f.form.SelStartRow, 0);
-  f.form.SetSelectionB();
-  EXPECT_EQ(f.form.SelStartRow, 20);
-  EXPECT_EQ(f.form.SelEndRow, 30);
-}
-
-TEST(GridQueries, HighlightRowWidensToWholeRows) {
+TEST(GridQueries, SelectionRowsAreTakenOnlyWhenAskedAndHighlightWidensThem) {
   GridForm f;
   f.grid.SetCol(3);
   f.grid.SetRow(12);
   f.grid.SetRowSel(10);
   f.grid.SetColSel(5);
+  EXPECT_EQ(f.form.SelStartRow, 0);
+  f.form.SetSelectionB();
+  EXPECT_EQ(f.form.SelStartRow, 10);
+  EXPECT_EQ(f.form.SelEndRow, 12);
   f.grid.SetHighLight(flexHighlightNever);
   f.form.HighlightRow();
-  EXPECT_EQ(f.grid.Row(), 10);
-  EXPECT_EQ(f.grid.RowSel(), 12);
-  EXPECT_EQ(f.grid.Col(), 1);
-  EXPECT_EQ(f.grid.ColSel(), 9);
+  EXPECT_EQ((std::vector<int>{f.grid.Row(), f.grid.RowSel(), f.grid.Col(), f.grid.ColSel()}),
+            (std::vector<int>{10, 12, 1, 9}));
   EXPECT_EQ(f.grid.HighLight(), flexHighlightAlways);
 }
 
@@ -171,75 +152,44 @@ TEST(GridQueries, HighestVisibleRowFollowsTopRow) {
 
 // ---- moves --------------------------------------------------------------------
 
-TEST(GridMoves, DownAcrossTheBankBorderExchangesRows) {
-  GridForm f;
-  f.Use(399, 402);
-  f.Select(400, 400);
-  f.form.Command1_Click();
-  std::vector<std::string> expected = Tags(399, 402);
-  expected[400] = "r401";
-  expected[401] = "r400";
-  EXPECT_EQ(f.Tags(), expected);
-  // The whole row moved, not only the tag.
-  EXPECT_EQ(f.grid.TextMatrix(401, ColFreq), "500.000");
-  EXPECT_EQ(f.grid.TextMatrix(401, 0), "0A");
-  // The block stays selected at its new place.
-  EXPECT_EQ(f.grid.Row(), 401);
-  EXPECT_EQ(f.grid.RowSel(), 401);
-  EXPECT_EQ(f.grid.Col(), 1);
-  EXPECT_EQ(f.grid.ColSel(), 9);
-}
-
-TEST(GridMoves, BlockMovesAndSelectionFollows) {
+// On a full grid: the rows whose channel came from another row, the rest keep their own.
+TEST(GridMoves, RowsExchangeAndTheSelectionFollows) {
   struct Case {
     bool down;
     int from, to;
-    std::vector<int> newOrder;  // tags of rows 1..8 afterwards (0 = row keeps its tag)
-    int row, rowSel;            // selection afterwards
+    std::vector<std::pair<int, int>> cameFrom;  // row, the row its channel was in
+    int row, rowSel;                            // selection afterwards
   };
-  const std::vector<Case> cases = {
-      {true, 2, 4, {1, 5, 2, 3, 4, 6, 7, 8}, 3, 5},
-      {false, 3, 5, {1, 3, 4, 5, 2, 6, 7, 8}, 2, 4},
-      {false, 2, 2, {2, 1, 3, 4, 5, 6, 7, 8}, 1, 1},
+  const Case cases[] = {
+      {true, 2, 4, {{2, 5}, {3, 2}, {4, 3}, {5, 4}}, 3, 5},
+      {false, 3, 5, {{2, 3}, {3, 4}, {4, 5}, {5, 2}}, 2, 4},
+      {false, 2, 2, {{1, 2}, {2, 1}}, 1, 1},
+      {true, 400, 400, {{400, 401}, {401, 400}}, 401, 401},               // across the bank border
+      {false, 401, 402, {{400, 401}, {401, 402}, {402, 400}}, 400, 401},  // from the scan edges
+      // Nothing moves past either end.
+      {false, 1, 3, {}, 1, 3},
+      {false, 1, 1, {}, 1, 1},
+      {true, 450, 450, {}, 450, 450},
+      {true, 448, 450, {}, 448, 450},
   };
   for (const Case& c : cases) {
-    GridForm f;
-    f.Use(1, 8);
-    f.Select(c.from, c.to);
-    c.down ? f.form.Command1_Click() : f.form.Command2_Click();
-    for (int r = 1; r <= 8; ++r)
-      EXPECT_EQ(f.Tag(r), "r" + std::to_string(c.newOrder[r - 1])) << "row " << r;
-    EXPECT_EQ(f.grid.Row(), c.row);
-    EXPECT_EQ(f.grid.RowSel(), c.rowSel);
-    EXPECT_EQ(f.form.SelStartRow, c.from);  // the rows taken before the move
-  }
-}
-
-TEST(GridMoves, NothingMovesPastEitherEnd) {
-  struct Case {
-    bool down;
-    int from, to;
-  };
-  for (const Case& c :
-       std::vector<Case>{{false, 1, 3}, {false, 1, 1}, {true, 450, 450}, {true, 448, 450}}) {
+    SCOPED_TRACE(std::string(c.down ? "down " : "up ") + std::to_string(c.from));
     GridForm f;
     f.Use(1, 450);
     f.Select(c.from, c.to);
     c.down ? f.form.Command1_Click() : f.form.Command2_Click();
-    EXPECT_EQ(f.Tags(), Tags(1, 450)) << c.from;
-    EXPECT_EQ(f.grid.Row(), c.from);
+    std::vector<std::string> expected = Tags(1, 450);
+    for (auto [row, from] : c.cameFrom) {
+      expected[row] = "r" + std::to_string(from);
+      // The whole row moved, not only the tag; the labels stay.
+      EXPECT_EQ(f.grid.TextMatrix(row, ColFreq), std::to_string(100 + from) + ".000");
+    }
+    EXPECT_EQ(f.Tags(), expected);
+    EXPECT_EQ(f.grid.TextMatrix(401, 0), "0A");
+    EXPECT_EQ((std::vector<int>{f.grid.Row(), f.grid.RowSel(), f.grid.Col(), f.grid.ColSel()}),
+              (std::vector<int>{c.row, c.rowSel, 1, 9}));
+    EXPECT_EQ(f.form.SelStartRow, c.from);  // the rows taken before the move
   }
-}
-
-TEST(GridMoves, UpFromTheScanEdgesIntoTheBanks) {
-  GridForm f;
-  f.Use(400, 403);
-  f.Select(401, 402);
-  f.form.Command2_Click();
-  EXPECT_EQ(f.Tag(400), "r401");
-  EXPECT_EQ(f.Tag(401), "r402");
-  EXPECT_EQ(f.Tag(402), "r400");
-  EXPECT_EQ(f.Tag(403), "r403");
 }
 
 TEST(GridMoves, MovingDownNearTheBottomOfTheWindowScrolls) {
@@ -260,36 +210,25 @@ TEST(GridMoves, MovingDownNearTheBottomOfTheWindowScrolls) {
 
 TEST(GridDelete, RowsMoveUpWithinTheBanksOnly) {
   struct Case {
-    int rowNum;  // 0: the selection
+    int rowNum;  // 0: the selection, through the Delete button
     int from, to;
-    std::vector<std::pair<int, std::string>> expect;  // row, tag
+    std::vector<Block> after;  // on a full grid
   };
-  const std::vector<Case> cases = {
-      {10, 1, 1, {{9, "r9"}, {10, "r11"}, {399, "r400"}, {400, ""}, {401, "r401"}}},
-      {0, 398, 402, {{397, "r397"}, {398, ""}, {399, ""}, {400, ""}, {401, "r401"}, {402, "r402"}}},
-      {400, 1, 1, {{399, "r399"}, {400, ""}, {401, "r401"}}},
-      {0, 5, 7, {{4, "r4"}, {5, "r8"}, {397, "r400"}, {398, ""}, {400, ""}, {450, "r450"}}},
-      {0, 401, 402, {{401, "r401"}, {402, "r402"}, {400, "r400"}}},
-      {420, 1, 1, {{420, "r420"}, {400, "r400"}}},
+  const Case cases[] = {
+      {10, 1, 1, {{1, 9, 0}, {10, 399, 1}, {401, 450, 0}}},
+      {0, 5, 7, {{1, 4, 0}, {5, 397, 3}, {401, 450, 0}}},
+      {400, 1, 1, {{1, 399, 0}, {401, 450, 0}}},
+      {0, 398, 402, {{1, 397, 0}, {401, 450, 0}}},
+      {0, 401, 402, {{1, 450, 0}}},
+      {420, 1, 1, {{1, 450, 0}}},
   };
   for (const Case& c : cases) {
     GridForm f;
     f.Use(1, 450);
     f.Select(c.from, c.to);
-    f.form.DeleteRows(c.rowNum);
-    for (const auto& [row, tag] : c.expect)
-      EXPECT_EQ(f.Tag(row), tag) << "delete " << c.rowNum << " sel " << c.from << ", row " << row;
+    c.rowNum ? f.form.DeleteRows(c.rowNum) : f.form.Command3_Click();
+    EXPECT_EQ(f.Tags(), TagsOf(c.after)) << "delete " << c.rowNum << " sel " << c.from;
   }
-}
-
-TEST(GridDelete, DeleteButtonIsDeleteRowsOfTheSelection) {
-  GridForm f;
-  f.Use(1, 20);
-  f.Select(3, 4);
-  f.form.Command3_Click();
-  EXPECT_EQ(f.Tag(3), "r5");
-  EXPECT_EQ(f.Tag(18), "r20");
-  EXPECT_EQ(f.Tag(19), "");
 }
 
 TEST(GridClear, EmptiesSelectedRowsScanEdgesToo) {
@@ -297,142 +236,70 @@ TEST(GridClear, EmptiesSelectedRowsScanEdgesToo) {
   f.Use(398, 405);
   f.Select(399, 403);
   f.form.Command7_Click();
-  std::vector<std::string> expected = Tags(398, 405);
-  for (int r = 399; r <= 403; ++r) expected[r] = "";
-  EXPECT_EQ(f.Tags(), expected);
+  EXPECT_EQ(f.Tags(), TagsOf({{398, 398, 0}, {404, 405, 0}}));
   EXPECT_EQ(f.grid.TextMatrix(401, ColFreq), "");
   EXPECT_EQ(f.grid.TextMatrix(401, 0), "0A");
 }
 
 // ---- insert -------------------------------------------------------------------
 
-TEST(GridInsert, InsertBlankOpensTheSelectedNumberOfRows) {
-  GridForm f;
-  f.Use(1, 397);
-  f.Select(5, 7);
-  MsgBoxScript boxes;  // rows 398 to 400 are empty: no question
-  f.form.Command8_Click();
-  std::vector<std::string> expected(kGridRows);
-  for (int r = 1; r <= 4; ++r) expected[r] = "r" + std::to_string(r);
-  for (int r = 8; r <= 400; ++r) expected[r] = "r" + std::to_string(r - 3);
-  EXPECT_EQ(f.Tags(), expected);
-  EXPECT_EQ(f.grid.TextMatrix(5, ColMode), "");
-}
-
-TEST(GridInsert, LossWarningYesPushesRowsOutNoChangesNothing) {
-  for (int answer : {vbYes, vbNo}) {
+TEST(GridInsert, RowsOpenAtTheSelectionWithinTheBanks) {
+  struct Case {
+    const char* what;
+    bool fill;  // "Insert Fills Empty Rows"
+    std::vector<std::pair<int, int>> used;
+    int from, to;
+    int rows;    // given to InsertRows; -1: the Insert Blank button
+    int answer;  // to the loss warning; 0: no warning may come
+    std::vector<Block> after;
+  };
+  const Case cases[] = {
+      {"button", false, {{1, 397}}, 5, 7, -1, 0, {{1, 4, 0}, {8, 400, -3}}},
+      {"count from the caller", false, {{1, 397}}, 20, 20, 3, 0, {{1, 19, 0}, {23, 400, -3}}},
+      // Rows pushed past 400 are lost after a warning, never pushed into the scan edges.
+      {"loss, yes", false, {{1, 402}}, 5, 7, -1, vbYes, {{1, 4, 0}, {8, 400, -3}, {401, 402, 0}}},
+      {"loss, no", false, {{1, 402}}, 5, 7, -1, vbNo, {{1, 402, 0}}},
+      {"only rows pushed out warn", false, {{398, 398}}, 399, 399, 3, 0, {{398, 398, 0}}},
+      // A selection in the scan edges inserts nothing.
+      {"scan edge", false, {{395, 450}}, 420, 420, 2, 0, {{395, 450, 0}}},
+      {"across row 400", false, {{395, 450}}, 400, 401, -1, 0, {{395, 450, 0}}},
+      {"scan edge, button", false, {{395, 450}}, 449, 450, -1, 0, {{395, 450, 0}}},
+      // Fill mode first closes the gap below the next block of used rows.
+      {"fill", true, {{5, 9}, {11, 400}}, 5, 5, -1, 0, {{6, 10, -1}, {11, 400, 0}}},
+      {"fill, no gap", true, {{1, 400}}, 10, 10, -1, vbYes, {{1, 9, 0}, {11, 400, -1}}},
+      // Two rows to insert but one gap: the removal is made, then the warning
+      // comes for row 399; No undoes the removal too.
+      {"fill declined", true, {{5, 9}, {11, 400}}, 5, 6, 0, vbNo, {{5, 9, 0}, {11, 400, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     GridForm f;
-    f.Use(1, 402);
-    f.Select(5, 7);
+    f.form.InsertFillsOn = c.fill;
+    for (auto [from, to] : c.used) f.Use(from, to);
+    f.Select(c.from, c.to);
     MsgBoxScript boxes;
-    boxes.Answer(answer);
-    f.form.InsertBlank();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].prompt,
-              "An insert will cause existing memories to be lost from the grid.\r\nContinue?");
-    EXPECT_EQ(boxes.Calls()[0].title, "Insert");
-    EXPECT_EQ(boxes.Calls()[0].buttons, vbYesNo | vbQuestion);
-    if (answer == vbNo) {
-      EXPECT_EQ(f.Tags(), Tags(1, 402));
+    if (c.answer)
+      boxes.Answer(c.answer,
+                   "An insert will cause existing memories to be lost from "
+                   "the grid.\r\nContinue?");
+    int n = c.rows;
+    if (c.rows < 0) {
+      f.form.Command8_Click();
     } else {
-      EXPECT_EQ(f.Tag(5), "");
-      EXPECT_EQ(f.Tag(8), "r5");
-      EXPECT_EQ(f.Tag(400), "r397");
-      EXPECT_EQ(f.Tag(401), "r401");  // never pushed into the scan edges
+      EXPECT_EQ(f.form.InsertRows(n), c.answer != vbNo);
+    }
+    EXPECT_EQ(f.Tags(), TagsOf(c.after));
+    if (c.answer) {
+      EXPECT_EQ(boxes.Calls().at(0).title, "Insert");
+      EXPECT_EQ(boxes.Calls().at(0).buttons, vbYesNo | vbQuestion);
     }
   }
-}
-
-TEST(GridInsert, OnlyRowsActuallyPushedOutRaiseTheWarning) {
-  // Inserting 3 rows at 399 loses rows 399 and 400; row 398 stays where it is.
+  // A count of 0 takes the selection's size and gives it back to the caller.
   GridForm f;
-  f.Use(398, 398);
-  f.Select(399, 399);
-  int n = 3;
-  MsgBoxScript boxes;
-  EXPECT_TRUE(f.form.InsertRows(n));
-  EXPECT_TRUE(boxes.Calls().empty());
-  EXPECT_EQ(f.Tag(398), "r398");
-}
-
-TEST(GridInsert, CountGivenByTheCaller) {
-  GridForm f;
-  f.Use(1, 397);
-  f.Select(20, 20);
-  int n = 3;
-  EXPECT_TRUE(f.form.InsertRows(n));
-  EXPECT_EQ(n, 3);
-  EXPECT_EQ(f.Tag(19), "r19");
-  for (int r = 20; r <= 22; ++r) EXPECT_EQ(f.Tag(r), "") << r;
-  EXPECT_EQ(f.Tag(23), "r20");
-  EXPECT_EQ(f.Tag(400), "r397");
-  int zero = 0;
   f.Select(30, 33);
-  MsgBoxScript boxes;
-  boxes.Answer(vbYes);
-  f.form.InsertRows(zero);
-  EXPECT_EQ(zero, 4);  // the selection's size comes back to the caller
-}
-
-TEST(GridInsert, FillModeClosesTheGapBelowTheNextBlock) {
-  GridForm f;
-  f.form.InsertFillsOn = true;
-  f.Use(5, 9);
-  f.Use(11, 400);
-  f.Select(5, 5);
-  MsgBoxScript boxes;
-  f.form.InsertBlank();
-  EXPECT_TRUE(boxes.Calls().empty());
-  std::vector<std::string> expected = Tags(11, 400);
-  expected[5] = "";
-  for (int r = 6; r <= 10; ++r) expected[r] = "r" + std::to_string(r - 1);
-  EXPECT_EQ(f.Tags(), expected);
-}
-
-TEST(GridInsert, FillModeWithoutAGapGoesOnToTheLossCheck) {
-  GridForm f;
-  f.form.InsertFillsOn = true;
-  f.Use(1, 400);
-  f.Select(10, 10);
-  MsgBoxScript boxes;
-  boxes.Answer(vbYes, "lost");
-  f.form.InsertBlank();
-  EXPECT_EQ(f.Tag(10), "");
-  EXPECT_EQ(f.Tag(11), "r10");
-  EXPECT_EQ(f.Tag(400), "r399");
-}
-
-TEST(GridInsert, DeclinedFillModeInsertUndoesItsRemovals) {
-  GridForm f;
-  f.form.InsertFillsOn = true;
-  // Two rows to insert but one gap to close: the removal is made, then the
-  // loss warning comes for row 399.
-  f.Use(5, 9);
-  f.Use(11, 400);
-  f.Select(5, 6);
-  const std::vector<std::string> before = f.Cells();
-  MsgBoxScript boxes;
-  boxes.Answer(vbNo);
-  int n = 0;
-  EXPECT_FALSE(f.form.InsertRows(n));
-  EXPECT_EQ(boxes.Calls().size(), 1u);
-  EXPECT_EQ(f.Cells(), before);
-}
-
-TEST(GridInsert, ScanEdgeSelectionInsertsNothing) {
-  GridForm f;
-  f.Use(395, 450);
-  const std::vector<std::string> before = f.Cells();
-  MsgBoxScript boxes;
-  for (auto [from, to] : std::vector<std::pair<int, int>>{{400, 401}, {401, 401}, {449, 450}}) {
-    f.Select(from, to);
-    f.form.Command8_Click();
-    EXPECT_EQ(f.Cells(), before) << from;
-  }
-  f.Select(420, 420);
-  int n = 2;
-  EXPECT_TRUE(f.form.InsertRows(n));
-  EXPECT_EQ(f.Cells(), before);
+  int zero = 0;
+  EXPECT_TRUE(f.form.InsertRows(zero));
+  EXPECT_EQ(zero, 4);
 }
 
 // ---- the header row is never touched ------------------------------------------

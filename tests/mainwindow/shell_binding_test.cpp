@@ -30,11 +30,6 @@ class BindingTest : public ShellTest {
   }
 };
 
-TEST_F(BindingTest, FillGridShowsTheImage) {
-  for (const Channel& c : kImageChannels) EXPECT_EQ(RowCells(c.row), c.cells) << c.row;
-  for (int row : {4, 49, 400, 403, 450}) EXPECT_EQ(RowCells(row), Cells{}) << row;
-}
-
 TEST_F(BindingTest, EveryFieldSurvivesTheRoundTrip) {
   const Channel rows[] = {
       {10, {"", "146.520", "FM", "OFF", "5 KHz", "SIMP", "0.000", "OFF", "88.5", "plain"}},

@@ -28,15 +28,21 @@ class FilesTest : public ShellTest {
   }
 };
 
-TEST_F(FilesTest, OpenReadsEveryFormatIntoTheGrid) {
-  for (const std::string name : {"a.r2", "b.icf", "c.ic2", "d.tr2", "UPPER.TR2"}) {
+// Open shows every format in the grid; File > Save writes the same format back.
+TEST_F(FilesTest, OpenAndSaveEveryFormat) {
+  const std::pair<const char*, Written> files[] = {{"a.r2", Written::R2},
+                                                   {"b.icf", Written::Icf},
+                                                   {"c.ic2", Written::Ic2},
+                                                   {"d.tr2", Written::Tr2},
+                                                   {"UPPER.TR2", Written::Tr2}};
+  for (const auto& [name, format] : files) {
     SCOPED_TRACE(name);
     const std::string path = WriteImageFile(name);
     form_ = std::make_unique<Form1>();
     ICR2Image.Init();
     LoadAndOpen(path);
     // An Icom ".icf" file stores no comments.
-    const bool icf = name == "b.icf";
+    const bool icf = format == Written::Icf;
     for (const Channel& c : kImageChannels) {
       for (int col = 1; col <= 8; ++col) {
         EXPECT_EQ(GridCell(c.row, col), c.cells[col]) << "row " << c.row << " col " << col;
@@ -48,6 +54,15 @@ TEST_F(FilesTest, OpenReadsEveryFormatIntoTheGrid) {
     EXPECT_TRUE(form_->mnuSave->isEnabled());
     EXPECT_EQ(Stored("mru0", "MRU"), path);
     EXPECT_FALSE(ICR2Image.IsDataChanged());
+
+    const std::string before = ReadAll(path);
+    SetGridCell(4, 1, "440.000");
+    SetGridCell(4, 2, "FM");
+    form_->mnuSaveOnly_Click();
+    EXPECT_EQ(FormatOfFile(path), format);
+    EXPECT_NE(ReadAll(path), before);
+    EXPECT_FALSE(ICR2Image.IsDataChanged());
+    EXPECT_EQ(form_->CurrentFile, path);
   }
 }
 
@@ -97,82 +112,38 @@ TEST_F(FilesTest, AFailedOpenLeavesNothingLoaded) {
   }
 }
 
-// The question in front of Open: Yes saves (to the current file, or through
-// Save As when there is none), No goes on, Cancel stops.
-TEST_F(FilesTest, UnsavedChangesBeforeOpen) {
+enum class Command { Open, Recent, Close };
+
+// The question in front of Open, a recent file and closing: Yes saves (to the
+// current file, or through Save As when there is none), No goes on, Cancel
+// stops; an unchanged grid asks nothing.
+TEST_F(FilesTest, UnsavedChangesQuestion) {
   struct Case {
     const char* what;
-    int answer;
-    bool hasCurrentFile;
-    bool cancelSaveAs;
-    bool expectSaved;
-    bool expectOpenDialog;
+    Command command;
+    int answer;  // 0: nothing changed, so no question
+    bool noFile, cancelSaveAs;
+    bool goesOn;  // the command went on after the question
   };
   const Case cases[] = {
-      {"yes saves to the current file", vbYes, true, false, true, true},
-      {"yes without a file asks for one", vbYes, false, false, true, true},
-      {"yes with a cancelled save as", vbYes, false, true, false, false},
-      {"no", vbNo, true, false, false, true},
-      {"cancel", vbCancel, true, false, false, false},
+      {"open, unchanged", Command::Open, 0, false, false, true},
+      {"open, yes saves to the current file", Command::Open, vbYes, false, false, true},
+      {"open, yes without a file asks for one", Command::Open, vbYes, true, false, true},
+      {"open, yes with a cancelled save as", Command::Open, vbYes, true, true, false},
+      {"open, no", Command::Open, vbNo, false, false, true},
+      {"open, cancel", Command::Open, vbCancel, false, false, false},
+      {"recent, yes", Command::Recent, vbYes, false, false, true},
+      {"recent, yes with a cancelled save as", Command::Recent, vbYes, true, true, false},
+      {"recent, no", Command::Recent, vbNo, false, false, true},
+      {"recent, cancel", Command::Recent, vbCancel, false, false, false},
+      {"close, unchanged", Command::Close, 0, false, false, true},
+      {"close, yes", Command::Close, vbYes, false, false, true},
+      {"close, yes with a cancelled save as", Command::Close, vbYes, true, true, false},
+      {"close, no", Command::Close, vbNo, false, false, true},
+      {"close, cancel", Command::Close, vbCancel, false, false, false},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    form_ = std::make_unique<Form1>();
-    ICR2Image.Init();
-    const std::string path = OpenAndEdit();
-    if (!c.hasCurrentFile) form_->CurrentFile.clear();
-    const std::string saveAsPath = File("saved-as.r2");
-    QFile::remove(QString::fromStdString(saveAsPath));
-
-    MsgBoxScript boxes;
-    boxes.Answer(c.answer, "The IC-R2 data has changed.\r\nDo you want to save the changes?");
-    FileDialogScript dialogs;
-    if (c.answer == vbYes && !c.hasCurrentFile) {
-      if (c.cancelSaveAs) {
-        dialogs.Cancel();
-      } else {
-        dialogs.Choose(saveAsPath, 1);
-      }
-    }
-    if (c.expectOpenDialog) dialogs.Cancel();
-    form_->mnuOpen_Click();
-
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].buttons, vbYesNoCancel | vbExclamation);
-    EXPECT_EQ(boxes.Calls()[0].title, "IC-R2 Kestrane");
-    const std::string savedTo = c.hasCurrentFile ? path : saveAsPath;
-    EXPECT_EQ(SavedWithEdit(savedTo), c.expectSaved);
-    EXPECT_FALSE(form_->SaveCancelled);
-    EXPECT_EQ(dialogs.Pending(), 0u);
-    EXPECT_EQ(GridCell(1, 9), "edited");
-  }
-}
-
-TEST_F(FilesTest, NoQuestionWhenNothingChanged) {
-  const std::string path = WriteImageFile("start.r2");
-  LoadAndOpen(path);
-  FileDialogScript dialogs;
-  dialogs.Cancel();
-  form_->mnuOpen_Click();  // an unexpected box would fail the test
-  EXPECT_EQ(dialogs.Requests().at(0).title, "Open File");
-  EXPECT_EQ(dialogs.Requests().at(0).filters.at(0).label, "IC-R2 Files (*.r2 *.icf *.ic2 *.tr2)");
-  EXPECT_EQ(dialogs.Requests().at(0).filters.at(0).pattern, "*.r2;*.icf;*.ic2;*.tr2");
-}
-
-TEST_F(FilesTest, UnsavedChangesBeforeARecentFile) {
   const std::string other = WriteImageFile("other.tr2");
-  struct Case {
-    const char* what;
-    int answer;
-    bool cancelSaveAs;
-    bool expectOpened;
-  };
-  const Case cases[] = {
-      {"yes", vbYes, false, true},
-      {"yes with a cancelled save as", vbYes, true, false},
-      {"no", vbNo, false, true},
-      {"cancel", vbCancel, false, false},
-  };
+  const std::string saveAsPath = File("saved-as.r2");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     form_ = std::make_unique<Form1>();
@@ -180,65 +151,48 @@ TEST_F(FilesTest, UnsavedChangesBeforeARecentFile) {
     const std::string path = WriteImageFile("start.r2");
     LoadAndOpen(path);
     form_->AddToMRU(other);
-    SetGridCell(1, 9, "edited");
-    if (c.cancelSaveAs) form_->CurrentFile.clear();
-
-    MsgBoxScript boxes;
-    boxes.Answer(c.answer, "data has changed");
-    FileDialogScript dialogs;
-    if (c.cancelSaveAs) dialogs.Cancel();
-    form_->mnuMRU_Click(0);
-    EXPECT_EQ(form_->CurrentFile, c.expectOpened ? other : (c.cancelSaveAs ? "" : path));
-    EXPECT_EQ(GridCell(1, 9), c.expectOpened ? "Calling" : "edited");
-    // The list keeps its order when a recent file is opened.
-    EXPECT_EQ(Stored("mru0", "MRU"), other);
-    EXPECT_EQ(Stored("mru1", "MRU"), path);
-  }
-}
-
-TEST_F(FilesTest, UnsavedChangesWhenClosing) {
-  struct Case {
-    const char* what;
-    int answer;
-    bool cancelSaveAs;
-    bool expectCancel;
-    bool expectSaved;
-  };
-  const Case cases[] = {
-      {"yes", vbYes, false, false, true},
-      {"yes with a cancelled save as", vbYes, true, true, false},
-      {"no", vbNo, false, false, false},
-      {"cancel", vbCancel, false, true, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    form_ = std::make_unique<Form1>();
-    ICR2Image.Init();
-    const std::string path = OpenAndEdit();
-    if (c.cancelSaveAs) form_->CurrentFile.clear();
+    if (c.answer) SetGridCell(1, 9, "edited");
+    if (c.noFile) form_->CurrentFile.clear();
+    QFile::remove(QString::fromStdString(saveAsPath));
     WriteAll(File("tmp.dat"), ",,,,,,,,,,\r\n");
 
     MsgBoxScript boxes;
-    boxes.Answer(c.answer, "data has changed");
+    if (c.answer)
+      boxes.Answer(c.answer, "The IC-R2 data has changed.\r\nDo you want to save the changes?");
     FileDialogScript dialogs;
-    if (c.cancelSaveAs) dialogs.Cancel();
-    bool cancel = false;
-    form_->Form_Unload(cancel);
-    EXPECT_EQ(cancel, c.expectCancel);
-    EXPECT_EQ(SavedWithEdit(path), c.expectSaved);
+    if (c.answer == vbYes && c.cancelSaveAs) dialogs.Cancel();
+    if (c.answer == vbYes && c.noFile && !c.cancelSaveAs) dialogs.Choose(saveAsPath, 1);
+    bool goesOn = false;
+    if (c.command == Command::Open) {
+      if (c.goesOn) dialogs.Cancel();  // the open dialog itself
+      form_->mnuOpen_Click();
+      const std::vector<FileDialogRequest>& asked = dialogs.Requests();
+      goesOn = !asked.empty() && asked.back().title == "Open File";
+      if (goesOn) {
+        EXPECT_EQ(asked.back().filters.at(0).pattern, "*.r2;*.icf;*.ic2;*.tr2");
+      }
+    } else if (c.command == Command::Recent) {
+      form_->mnuMRU_Click(0);
+      goesOn = form_->CurrentFile == other;
+      EXPECT_EQ(Stored("mru1", "MRU"), path) << "the list keeps its order";
+    } else {
+      bool cancel = false;
+      form_->Form_Unload(cancel);
+      goesOn = !cancel;
+      // Settings and the grid's store come before the question; tmp.dat goes after it.
+      EXPECT_NE(Stored("FilePath"), "<absent>");
+      EXPECT_EQ(ChannelComments[1], c.answer ? "edited" : "Calling");
+      EXPECT_EQ(QFile::exists(QString::fromStdString(File("tmp.dat"))), !goesOn);
+    }
+    EXPECT_EQ(goesOn, c.goesOn);
+    const bool saved = c.answer == vbYes && !c.cancelSaveAs;
+    EXPECT_EQ(SavedWithEdit(c.noFile ? saveAsPath : path), saved);
     EXPECT_FALSE(form_->SaveCancelled);
-    // Settings and the grid's store happen before the question.
-    EXPECT_NE(Stored("FilePath"), "<absent>");
-    EXPECT_EQ(ChannelComments[1], "edited");
-    EXPECT_EQ(QFile::exists(QString::fromStdString(File("tmp.dat"))), c.expectCancel);
+    if (c.answer) {
+      EXPECT_EQ(boxes.Calls().at(0).buttons, vbYesNoCancel | vbExclamation);
+      EXPECT_EQ(boxes.Calls().at(0).title, "IC-R2 Kestrane");
+    }
   }
-}
-
-TEST_F(FilesTest, ClosingUnchangedAsksNothing) {
-  LoadAndOpen(WriteImageFile("start.r2"));
-  bool cancel = true;
-  form_->Form_Unload(cancel);  // an unexpected box would fail the test
-  EXPECT_FALSE(cancel);
 }
 
 // Save As: the filter chooses the format unless the typed name carries an
@@ -275,7 +229,9 @@ TEST_F(FilesTest, SaveAsChoosesTheFormat) {
     form_->mnuSave_Click();
     ASSERT_EQ(dialogs.Requests().size(), 1u);
     EXPECT_EQ(dialogs.Requests()[0].title, "Save As...");
-    EXPECT_EQ(dialogs.Requests()[0].filters.size(), 5u);
+    std::vector<std::string> patterns;
+    for (const FileFilter& f : dialogs.Requests()[0].filters) patterns.push_back(f.pattern);
+    EXPECT_EQ(patterns, (std::vector<std::string>{"*.r2", "*.icf", "*.ic2", "*.tr2", "*.*"}));
     EXPECT_EQ(FormatOfFile(written), c.format);
     EXPECT_EQ(form_->CurrentFile, written);
     EXPECT_EQ(form_->windowTitle().toStdString(), AppTitle + " - " + written);
@@ -285,68 +241,37 @@ TEST_F(FilesTest, SaveAsChoosesTheFormat) {
   }
 }
 
-TEST_F(FilesTest, SaveAsFilterList) {
-  LoadAndOpen(WriteImageFile("start.r2"));
-  FileDialogScript dialogs;
-  dialogs.Cancel();
-  form_->mnuSave_Click();
-  EXPECT_TRUE(form_->SaveCancelled);
-  const std::vector<FileFilter>& f = dialogs.Requests().at(0).filters;
-  const std::pair<const char*, const char*> expected[] = {{"R2 Files (*.R2)", "*.r2"},
-                                                          {"ICOM ICF Files (*.ICF)", "*.icf"},
-                                                          {"ARC2 Files (*.IC2)", "*.ic2"},
-                                                          {"TK2 Files (*.tr2)", "*.tr2"},
-                                                          {"All Files (*.*)", "*.*"}};
-  ASSERT_EQ(f.size(), std::size(expected));
-  for (size_t i = 0; i < f.size(); ++i) {
-    EXPECT_EQ(f[i].label, expected[i].first);
-    EXPECT_EQ(f[i].pattern, expected[i].second);
-  }
-  EXPECT_EQ(dialogs.Requests()[0].filterIndex, 1);
-}
-
 TEST_F(FilesTest, ReplaceQuestion) {
   struct Case {
     const char* what;
     int answer;
-    bool secondDialogChooses;  // after No
-    bool expectReplaced;
-    bool expectOtherWritten;
-    bool expectCancelled;
+    bool replaced;     // the existing file was written
+    bool otherChosen;  // after No the dialog came again and another name was chosen
   };
-  const Case cases[] = {
-      {"yes replaces", vbYes, false, true, false, false},
-      {"no asks again", vbNo, true, false, true, false},
-      {"no then cancel", vbNo, false, false, false, true},
-      {"cancel", vbCancel, false, false, false, true},
-  };
+  const Case cases[] = {{"yes replaces", vbYes, true, false},
+                        {"no asks again", vbNo, false, true},
+                        {"no then cancel", vbNo, false, false},
+                        {"cancel", vbCancel, false, false}};
   LoadAndOpen(WriteImageFile("start.r2"));
+  const std::string target = File("target.r2");
+  const std::string other = File("other.r2");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string target = File("target.r2");
-    const std::string other = File("other.r2");
     WriteAll(target, "old");
     QFile::remove(QString::fromStdString(other));
     form_->SaveCancelled = false;
     SetGridCell(1, 9, c.what);
-
     MsgBoxScript boxes;
     boxes.Answer(c.answer, target + " already exists.\r\nDo you want to replace it?");
     FileDialogScript dialogs;
     dialogs.Choose(target, 1);
-    if (c.answer == vbNo) {
-      if (c.secondDialogChooses) {
-        dialogs.Choose(other, 1);
-      } else {
-        dialogs.Cancel();
-      }
-    }
+    if (c.answer == vbNo) c.otherChosen ? dialogs.Choose(other, 1) : dialogs.Cancel();
     form_->mnuSave_Click();
     EXPECT_EQ(boxes.Calls().at(0).title, "Save As");
     EXPECT_EQ(boxes.Calls().at(0).buttons, vbYesNoCancel | vbExclamation);
-    EXPECT_EQ(ReadAll(target) != "old", c.expectReplaced);
-    EXPECT_EQ(QFile::exists(QString::fromStdString(other)), c.expectOtherWritten);
-    EXPECT_EQ(form_->SaveCancelled, c.expectCancelled);
+    EXPECT_EQ(ReadAll(target) != "old", c.replaced);
+    EXPECT_EQ(QFile::exists(QString::fromStdString(other)), c.otherChosen);
+    EXPECT_EQ(form_->SaveCancelled, !c.replaced && !c.otherChosen);
   }
 }
 
@@ -377,32 +302,6 @@ TEST_F(FilesTest, AFailedSaveIsNotTakenForASavedOne) {
   form_->mnuOpen_Click();  // no open dialog follows
   EXPECT_FALSE(form_->SaveCancelled);
   EXPECT_TRUE(ICR2Image.IsDataChanged());
-}
-
-TEST_F(FilesTest, SaveKeepsTheFormatOfTheOpenedFile) {
-  struct Case {
-    const char* name;
-    Written format;
-  };
-  const Case cases[] = {{"k.r2", Written::R2},
-                        {"k.icf", Written::Icf},
-                        {"k.ic2", Written::Ic2},
-                        {"k.tr2", Written::Tr2}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    form_ = std::make_unique<Form1>();
-    ICR2Image.Init();
-    const std::string path = WriteImageFile(c.name);
-    LoadAndOpen(path);
-    const std::string before = ReadAll(path);
-    SetGridCell(4, 1, "440.000");
-    SetGridCell(4, 2, "FM");
-    form_->mnuSaveOnly_Click();
-    EXPECT_EQ(FormatOfFile(path), c.format);
-    EXPECT_NE(ReadAll(path), before);
-    EXPECT_FALSE(ICR2Image.IsDataChanged());
-    EXPECT_EQ(form_->CurrentFile, path);
-  }
 }
 
 TEST_F(FilesTest, SaveRefusesAnRtSystemsFile) {

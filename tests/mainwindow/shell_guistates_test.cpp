@@ -110,6 +110,7 @@ TEST_F(GuiStatesTest, LoadedWithTheAlternateInterface) {
   SaveSetting("IC-R2", "Settings", "AltInterface", "True");
   LoadAndOpen(WriteImageFile("a.r2"));
   Check(2);
+  EXPECT_FALSE(form_->Frame2->isHidden());
 }
 
 TEST_F(GuiStatesTest, BusyAndBackToLoaded) {

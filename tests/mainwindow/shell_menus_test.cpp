@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -44,16 +43,15 @@ std::vector<std::string> Listing(const QMenu* menu) {
 
 using MenusTest = ShellTest;
 
-TEST_F(MenusTest, MenuBar) {
-  std::vector<std::string> titles;
-  for (const QAction* a : form_->menuBar()->actions()) titles.push_back(a->text().toStdString());
-  EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&View", "&Settings", "&Memories",
-                                              "&Go To", "&IC-R2 Settings", "&Transfer", "&Help"}));
-}
-
-TEST_F(MenusTest, MenuItemsInOrder) {
+// The menus whose items carry state: hidden items, default check marks and
+// the recent-file slots.
+TEST_F(MenusTest, MenuBarAndTheMenusWithHiddenOrCheckedItems) {
   form_->Form_Load();
   using L = std::vector<std::string>;
+  L titles;
+  for (const QAction* a : form_->menuBar()->actions()) titles.push_back(a->text().toStdString());
+  EXPECT_EQ(titles, (L{"&File", "&Edit", "&View", "&Settings", "&Memories", "&Go To",
+                       "&IC-R2 Settings", "&Transfer", "&Help"}));
   const std::pair<QMenu*, L> menus[] = {
       {form_->mnuFile,
        {"&Open",
@@ -96,54 +94,21 @@ TEST_F(MenusTest, MenuItemsInOrder) {
         "Sort Selected &Rows Descending", "-", "Insert Frequency List", "-", "&Remove Empty Rows",
         "&Fill Selected Rows...", "-", "&Clear All Memories", "- (hidden)",
         "&Priority Channel... (hidden)"}},
-      {form_->mnuGoTo,
-       {"Bank 0", "Bank 1", "Bank 2", "Bank 3", "Bank 4", "Bank 5", "Bank 6", "Bank 7",
-        "Scan Edge"}},
-      {form_->mnuVX2Settings, {"&Set Mode...", "&Squelch...", "&User Comments..."}},
-      {form_->mnuTransfer, {"&Test Communication", "&Read from IC-R2", "&Write To IC-R2"}},
-      {form_->mnuHelp, {"&About..."}},
-      {form_->mnu1, {"&Copy", "&Paste"}},
-      {form_->mnu2, {"&Copy", "&Paste", "-", "&FM", "&WFM", "&AM"}},
-      {form_->mnu3, {"&Copy", "&Paste", "-", "&OFF", "&PSKIP", "&SKIP"}},
-      {form_->mnu4, {"&Copy", "&Paste", "-", "&Step"}},
-      {form_->mnu5, {"&Copy", "&Paste", "-", "SIMP", "-DUP", "+DUP"}},
-      {form_->mnu6, {"&Copy", "&Paste", "-", "O&FF", "O&N"}},
-      {form_->mnu7, {"&Copy", "&Paste", "-", "&Auto-Fill Comments"}},
   };
   for (const auto& [menu, expected] : menus) {
     EXPECT_EQ(Listing(menu), expected) << menu->objectName().toStdString();
   }
-  const QMenu* steps = form_->mnu4->actions().last()->menu();
-  ASSERT_NE(steps, nullptr);
-  EXPECT_EQ(Listing(steps), (L{"5 KHz", "6.25 KHz", "10 KHz", "15 KHz", "20 KHz", "25 KHz",
-                               "30 KHz", "50 KHz", "100 KHz"}));
-  // The popup menus never appear on the menu bar.
-  for (const QAction* a : form_->menuBar()->actions()) {
-    EXPECT_FALSE(a->text().startsWith("mnu")) << a->text().toStdString();
-  }
 }
 
-TEST_F(MenusTest, Toolbar) {
-  const char* texts[19] = {
-      "",      "Open",    "Save",      nullptr,           "Cut",           "Copy",  "Paste",
-      nullptr, "Move Up", "Move Down", "Insert Blank",    "Delete",        "Clear", nullptr,
-      "Find",  "Print",   nullptr,     "Read from IC-R2", "Write To IC-R2"};
+TEST_F(MenusTest, ToolbarDispatchByButtonNumber) {
+  LoadAndOpen(WriteImageFile("a.r2"));
   ASSERT_EQ(form_->Toolbar1->actions().size(), 19);
   for (int n = 1; n <= 19; ++n) {
-    SCOPED_TRACE(n);
-    QAction* button = form_->Toolbar1Button(n);
-    ASSERT_EQ(button, form_->Toolbar1->actions()[n - 1]);
-    EXPECT_EQ(button->isSeparator(), texts[n - 1] == nullptr);
-    if (texts[n - 1]) {
-      EXPECT_EQ(button->text().toStdString(), texts[n - 1]);
-    }
+    ASSERT_EQ(form_->Toolbar1Button(n), form_->Toolbar1->actions()[n - 1]);
+    EXPECT_EQ(form_->Toolbar1Button(n)->isSeparator(), n == 4 || n == 8 || n == 14 || n == 17) << n;
   }
   EXPECT_EQ(form_->Toolbar1Button(0), nullptr);
   EXPECT_EQ(form_->Toolbar1Button(20), nullptr);
-}
-
-TEST_F(MenusTest, ToolbarDispatch) {
-  LoadAndOpen(WriteImageFile("a.r2"));
   // Buttons without a command (and numbers outside the toolbar) open nothing;
   // the scripts fail the test on any box or dialog.
   {
@@ -157,11 +122,9 @@ TEST_F(MenusTest, ToolbarDispatch) {
     form_->Toolbar1_ButtonClick(2);
     EXPECT_EQ(dialogs.Requests().at(0).title, "Open File");
   }
-  {
-    SetGridCell(1, 9, "by toolbar");
-    form_->Toolbar1_ButtonClick(3);
-    EXPECT_NE(ReadAll(form_->CurrentFile).find("by toolbar"), std::string::npos);
-  }
+  SetGridCell(1, 9, "by toolbar");
+  form_->Toolbar1_ButtonClick(3);
+  EXPECT_NE(ReadAll(form_->CurrentFile).find("by toolbar"), std::string::npos);
   // Button 10 widens the selection to whole rows and moves row 1 down.
   form_->MSFlexGrid1->SetRow(1);
   form_->MSFlexGrid1->SetCol(3);
@@ -183,7 +146,6 @@ TEST_F(MenusTest, LayoutFollowsTheWindowAndTheButtonsOption) {
   const Case cases[] = {
       {true, 9990, 7050, 1575, 9990 - 1800},
       {false, 9990, 7050, 100, 9990 - 300},
-      {true, 15000, 9000, 1575, 15000 - 1800},
       {false, 6000, 4500, 100, 6000 - 300},
   };
   for (const Case& c : cases) {
@@ -227,13 +189,8 @@ TEST_F(MenusTest, AboutBox) {
     auto* about = dynamic_cast<Form5*>(&dialog);
     EXPECT_NE(about, nullptr);
     if (!about) return 0;
-    EXPECT_EQ(about->windowTitle().toStdString(), "About...");
-    EXPECT_EQ(about->Label1->text().toStdString(), "IC-R2 Kestrane");
     EXPECT_EQ(about->Label2->text().toStdString(), "Version 1.0.0");
-    EXPECT_FALSE(about->Text1->toPlainText().isEmpty());
-    EXPECT_EQ(about->Command1->text().toStdString(), "&OK");
     about->Command1->click();
-    EXPECT_EQ(about->result(), QDialog::Accepted);
     return about->result();
   });
   form_->mnuabout->trigger();
@@ -247,9 +204,6 @@ TEST_F(MenusTest, ProgressWindowCancelAndCloseBox) {
     CancelRequested = 0;
     frmProgress& progress = frmProgress::Instance();
     EXPECT_TRUE(frmProgress::IsLoaded());
-    EXPECT_EQ(progress.Command1->text().toStdString(), "&Cancel");
-    EXPECT_EQ(progress.Label1->font().family().toStdString(), "Arial");
-    EXPECT_TRUE(progress.windowTitle().isEmpty());
     progress.show();
     if (closeBox) {
       progress.close();

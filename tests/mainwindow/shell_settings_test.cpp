@@ -78,42 +78,33 @@ TEST_F(SettingsTest, StoredValuesAndValuesThatCannotBeRead) {
   }
 }
 
-TEST_F(SettingsTest, InsertFillsReachesTheGridCommands) {
-  Save("InsertFills", "True");
-  form_->Form_Load();
-  EXPECT_TRUE(form_->InsertFillsOn);
-  form_->mnuInsertFills_Click();
-  EXPECT_FALSE(form_->InsertFillsOn);
-}
-
 TEST_F(SettingsTest, StoredPlacement) {
+  const char* const keys[] = {"WindowState", "Top", "Height", "Left", "Width"};
   struct Case {
     const char* what;
-    const char* state;
-    const char* top;
-    const char* height;
-    const char* left;
-    const char* width;
+    std::array<const char*, 5> stored;  // in the order of `keys`
     int expectState;
     QRect expectTwips;  // left, top, width, height; -1: centred default
   };
   const Case cases[] = {
-      {"normal", "0", "1500", "6000", "3000", "9000", 0, QRect(3000, 1500, 9000, 6000)},
-      {"unreadable numbers keep the defaults", "x", "top", "-", "", "9e9", 0,
+      {"normal", {"0", "1500", "6000", "3000", "9000"}, 0, QRect(3000, 1500, 9000, 6000)},
+      {"unreadable numbers keep the defaults",
+       {"x", "top", "-", "", "9e9"},
+       0,
        QRect(-1, -1, 9990, 7050)},
-      {"a state that does not exist is skipped", "7", "1500", "6000", "3000", "9000", 0,
+      {"a state that does not exist is skipped",
+       {"7", "1500", "6000", "3000", "9000"},
+       0,
        QRect(3000, 1500, 9000, 6000)},
-      {"maximised reads no placement", "2", "1500", "6000", "3000", "9000", 2,
+      {"maximised reads no placement",
+       {"2", "1500", "6000", "3000", "9000"},
+       2,
        QRect(-2, -2, 9990, 7050)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ClearStore();
-    Save("WindowState", c.state);
-    Save("Top", c.top);
-    Save("Height", c.height);
-    Save("Left", c.left);
-    Save("Width", c.width);
+    for (int i = 0; i < 5; ++i) Save(keys[i], c.stored[i]);
     form_ = std::make_unique<Form1>();
     form_->Form_Load();
     EXPECT_EQ(form_->WindowStateCode(), c.expectState);
@@ -205,18 +196,14 @@ TEST_F(SettingsTest, OptionTogglesStoreTheirMark) {
     (form_.get()->*c.toggle)();
     EXPECT_EQ(item->isChecked(), !before);
     EXPECT_EQ(Stored(c.key), before ? "False" : "True");
+    if (c.toggle == &Form1::mnuInsertFills_Click) {
+      EXPECT_EQ(form_->InsertFillsOn, !before) << "the row commands see the option";
+    }
     // A click on the item itself toggles once, not twice.
     item->trigger();
     EXPECT_EQ(item->isChecked(), before);
     EXPECT_EQ(Stored(c.key), before ? "True" : "False");
   }
-}
-
-TEST_F(SettingsTest, AlternateInterfaceStoredOn) {
-  Save("AltInterface", "True");
-  form_->Form_Load();
-  EXPECT_FALSE(form_->Frame2->isHidden());
-  EXPECT_FALSE(form_->mnuEdit->menuAction()->isEnabled());
 }
 
 }  // namespace
