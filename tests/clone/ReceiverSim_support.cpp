@@ -60,9 +60,7 @@ std::string DataFrame(const ReceiverSim::Image& image, int block) {
 
 std::string EndFrame() { return kFromRadio + '\xE5' + kEndBody + '\xFD'; }
 
-std::string Bytes(const std::array<std::uint8_t, 4>& b) {
-  return std::string(b.begin(), b.end());
-}
+std::string Bytes(const std::array<std::uint8_t, 4>& b) { return std::string(b.begin(), b.end()); }
 
 }  // namespace
 
@@ -91,25 +89,10 @@ ReceiverSim::~ReceiverSim() {
   close(master_);
 }
 
-void ReceiverSim::SetImage(const Image& image) {
-  std::lock_guard lock(mutex_);
-  image_ = image;
-}
-
-void ReceiverSim::SetModel(const ModelBytes& model) {
-  std::lock_guard lock(mutex_);
-  model_ = model;
-}
-
 void ReceiverSim::SetComment(const std::string& sixteen) {
   std::lock_guard lock(mutex_);
   comment_ = sixteen;
   comment_.resize(16, ' ');
-}
-
-void ReceiverSim::SetConfig(const std::array<std::uint8_t, 3>& config) {
-  std::lock_guard lock(mutex_);
-  config_ = config;
 }
 
 void ReceiverSim::SetFault(Fault fault, int faultFrame) {
@@ -119,62 +102,12 @@ void ReceiverSim::SetFault(Fault fault, int faultFrame) {
   faultQueries_ = 0;
 }
 
-void ReceiverSim::SetPaced(bool paced) {
-  std::lock_guard lock(mutex_);
-  paced_ = paced;
-}
-
 void ReceiverSim::Resume() {
   {
     std::lock_guard lock(mutex_);
     resume_ = true;
   }
   resumed_.notify_all();
-}
-
-int ReceiverSim::Queries() const {
-  std::lock_guard lock(mutex_);
-  return queries_;
-}
-
-int ReceiverSim::ReadRequests() const {
-  std::lock_guard lock(mutex_);
-  return readRequests_;
-}
-
-int ReceiverSim::FramesSent() const {
-  std::lock_guard lock(mutex_);
-  return framesSent_;
-}
-
-bool ReceiverSim::Stalled() const {
-  std::lock_guard lock(mutex_);
-  return stalled_;
-}
-
-bool ReceiverSim::DownloadDone() const {
-  std::lock_guard lock(mutex_);
-  return downloadDone_;
-}
-
-ReceiverSim::Upload ReceiverSim::LastUpload() const {
-  std::lock_guard lock(mutex_);
-  return upload_;
-}
-
-std::string ReceiverSim::Received() const {
-  std::lock_guard lock(mutex_);
-  return received_;
-}
-
-std::vector<std::string> ReceiverSim::ProtocolErrors() const {
-  std::lock_guard lock(mutex_);
-  return protocolErrors_;
-}
-
-void ReceiverSim::ClearReceived() {
-  std::lock_guard lock(mutex_);
-  received_.clear();
 }
 
 bool ReceiverSim::WaitFor(const std::function<bool()>& condition, double seconds) {
@@ -335,7 +268,8 @@ void ReceiverSim::OnFrame(const std::string& frame) {
         uploading_ = true;
         return;
       default:
-        protocolErrors_.push_back("unexpected command " + Hex2(static_cast<unsigned char>(command)));
+        protocolErrors_.push_back("unexpected command " +
+                                  Hex2(static_cast<unsigned char>(command)));
         return;
     }
   }

@@ -51,9 +51,9 @@ class ReceiverSim {
   };
 
   struct Upload {
-    bool started = false;          // a write start with the right model bytes came
-    bool ended = false;            // the end frame came
-    int frames = 0;                // data frames taken
+    bool started = false;             // a write start with the right model bytes came
+    bool ended = false;               // the end frame came
+    int frames = 0;                   // data frames taken
     std::vector<std::uint8_t> image;  // their data, in arrival order
     std::vector<std::string> errors;  // everything that was not as the receiver expects
   };
@@ -66,31 +66,35 @@ class ReceiverSim {
   // The device the program opens ("/dev/pts/N").
   const std::string& DevicePath() const { return slavePath_; }
 
-  void SetImage(const Image& image);
-  void SetModel(const ModelBytes& model);
+  void SetImage(const Image& image) { Set(image_, image); }
+  void SetModel(const ModelBytes& model) { Set(model_, model); }
   // Exactly 16 bytes of comment and 3 configuration bytes.
   void SetComment(const std::string& sixteen);
-  void SetConfig(const std::array<std::uint8_t, 3>& config);
+  void SetConfig(const std::array<std::uint8_t, 3>& config) { Set(config_, config); }
   void SetFault(Fault fault, int faultFrame = 100);
-  void SetPaced(bool paced);
+  void SetPaced(bool paced) { Set(paced_, paced); }
   // Lets a stalled download go on.
   void Resume();
 
-  int Queries() const;             // model queries seen
-  int ReadRequests() const;        // read requests answered
-  int FramesSent() const;          // data frames sent by the last download
-  bool Stalled() const;            // waiting in a Stall fault
-  bool DownloadDone() const;       // the last download has sent all it meant to
-  Upload LastUpload() const;
-  std::string Received() const;    // every byte the program sent, in order
-  std::vector<std::string> ProtocolErrors() const;  // frames it could not make sense of
-  void ClearReceived();
+  // What it saw and did: model queries, read requests, data frames sent by the
+  // last download, whether it waits in a Stall fault or has sent all the last
+  // download meant to, the last upload, every byte the program sent (in
+  // order), and frames it could not make sense of.
+  int Queries() const { return Get(queries_); }
+  int ReadRequests() const { return Get(readRequests_); }
+  int FramesSent() const { return Get(framesSent_); }
+  bool Stalled() const { return Get(stalled_); }
+  bool DownloadDone() const { return Get(downloadDone_); }
+  Upload LastUpload() const { return Get(upload_); }
+  std::string Received() const { return Get(received_); }
+  std::vector<std::string> ProtocolErrors() const { return Get(protocolErrors_); }
+  void ClearReceived() { Set(received_, std::string()); }
 
   // Polls `condition` every millisecond for at most `seconds`.
   static bool WaitFor(const std::function<bool()>& condition, double seconds);
 
   // The stream a well-behaved receiver sends for `image` (252 data frames
-  // and the end frame), and its model-query reply for a model.
+  // and the end frame).
   static std::string DownloadStream(const Image& image);
   static std::string Checksum(const std::string& digits);  // two upper-case hex digits
 
@@ -103,6 +107,18 @@ class ReceiverSim {
   void Send(const std::string& bytes);
   void WaitLine(size_t bytes);  // pacing: the line is busy for `bytes` byte-times
   std::string ModelReply();
+
+  // A field read or written under the lock, for the other thread.
+  template <typename T>
+  T Get(const T& field) const {
+    std::lock_guard lock(mutex_);
+    return field;
+  }
+  template <typename T>
+  void Set(T& field, const T& value) {
+    std::lock_guard lock(mutex_);
+    field = value;
+  }
 
   int master_ = -1;
   int slave_ = -1;  // kept open so the line never hangs up between commands

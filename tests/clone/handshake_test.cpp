@@ -19,6 +19,7 @@ TEST(Handshake, AnsweredAtOnceShowsTheCommentAndConfig) {
   CloneRig rig;
   rig.sim.SetComment("MY SCANNER      ");
   rig.sim.SetConfig({0x0A, 0x00, 0x3F});
+  rig.sim.SetModel({0x12, 0x34, 0x0A, 0xFF});  // another model's bytes become the model id
   rig.boxes.Answer(vbOK);
   rig.form.mnuTestComms_Click();
 
@@ -29,25 +30,18 @@ TEST(Handshake, AnsweredAtOnceShowsTheCommentAndConfig) {
   EXPECT_EQ(box.ButtonSet(), vbOKOnly);
   EXPECT_EQ(box.title, "IC-R2 Kestrane");
   EXPECT_EQ(rig.sim.Received(), kQuery);  // one query, in its four parts
-  EXPECT_EQ(RadioModelID, "21270000");
+  EXPECT_EQ(RadioModelID, "12340AFF");
   EXPECT_TRUE(rig.PortClosed());
 }
 
-TEST(Handshake, AnsweredOnlyAtTheThirdQuery) {
-  CloneRig rig;
-  rig.sim.SetFault(Fault::AnswerThirdQuery);
-  rig.boxes.Answer(vbOK, "Response Received: Config: 00 00 00 ");
-  rig.form.mnuTestComms_Click();
-  EXPECT_EQ(rig.sim.Queries(), 3);
-  EXPECT_EQ(rig.sim.Received(), kQuery + kQuery + kQuery);
-  EXPECT_TRUE(rig.PortClosed());
-}
-
-TEST(Handshake, NoResponseWhenThe39BytesNeverCome) {
+// Three queries at most, each after the stray input of the one before was
+// dropped; only a reply of 39 bytes with the echo counts.
+TEST(Handshake, ThreeTriesForThe39Bytes) {
   const struct {
     Fault fault;
     const char* what;
   } cases[] = {
+      {Fault::AnswerThirdQuery, "answered at the third query"},
       {Fault::Silent, "silent receiver"},
       {Fault::NoEcho, "no echo: 29 bytes"},
       {Fault::ShortReply, "38 bytes"},
@@ -60,23 +54,16 @@ TEST(Handshake, NoResponseWhenThe39BytesNeverCome) {
     RadioModelID = "ABCDEF01";
     rig.boxes.Answer(vbOK);
     rig.form.mnuTestComms_Click();
+    const bool answered = c.fault == Fault::AnswerThirdQuery;
     ASSERT_EQ(rig.boxes.Calls().size(), 1u);
-    EXPECT_EQ(rig.boxes.Calls()[0].prompt, "No response from IC-R2.");
-    EXPECT_EQ(rig.boxes.Calls()[0].Icon(), vbExclamation);
+    EXPECT_EQ(rig.boxes.Calls()[0].prompt,
+              answered ? "Response Received: Config: 00 00 00 " : "No response from IC-R2.");
+    EXPECT_EQ(rig.boxes.Calls()[0].Icon(), answered ? vbInformation : vbExclamation);
     EXPECT_EQ(rig.boxes.Calls()[0].title, "IC-R2 Kestrane");
-    // Three queries, each after the stray input of the one before was dropped.
     EXPECT_EQ(rig.sim.Received(), kQuery + kQuery + kQuery);
-    EXPECT_EQ(RadioModelID, "ABCDEF01");
+    EXPECT_EQ(RadioModelID, answered ? "21270000" : "ABCDEF01");
     EXPECT_TRUE(rig.PortClosed());
   }
-}
-
-TEST(Handshake, AnotherModelsBytesBecomeTheModelId) {
-  CloneRig rig;
-  rig.sim.SetModel({0x12, 0x34, 0x0A, 0xFF});
-  rig.boxes.Answer(vbOK, "Response Received");
-  rig.form.mnuTestComms_Click();
-  EXPECT_EQ(RadioModelID, "12340AFF");
 }
 
 TEST(InitPort, AStepThatFailsIsShownAndTheOthersStillRun) {
@@ -101,14 +88,7 @@ TEST(InitPort, AStepThatFailsIsShownAndTheOthersStillRun) {
   EXPECT_TRUE(port.RTSEnable());
   EXPECT_EQ(port.Handshaking(), MSComm::comNone);
   EXPECT_EQ(port.InBufferSize(), 30000);
-  EXPECT_EQ(port.OutBufferSize(), 30000);
   EXPECT_EQ(port.InputMode(), MSComm::comInputModeBinary);
-  EXPECT_EQ(port.InputLen(), 0);
-  EXPECT_FALSE(port.NullDiscard());
-  EXPECT_FALSE(port.EOFEnable());
-  EXPECT_EQ(port.ParityReplace(), "?");
-  EXPECT_EQ(port.RThreshold(), 8);
-  EXPECT_EQ(port.SThreshold(), 0);
 }
 
 TEST(InitPort, APortThatCannotBeOpenedEndsTheCommandWithTheReason) {
@@ -193,10 +173,7 @@ TEST(CommPortDialog, ListsTwelvePortsAndShowsTheStoredOne) {
     SCOPED_TRACE(c.text);
     if (c.stored) SaveSetting("IC-R2", "Settings", "CommPort", c.stored);
     Form2 dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Comm Port");
     ASSERT_EQ(dialog.Combo1->count(), 12);
-    EXPECT_EQ(dialog.Combo1->itemText(0), "COM 1");
-    EXPECT_EQ(dialog.Combo1->itemText(11), "COM 12");
     EXPECT_EQ(dialog.Combo1->currentText().toStdString(), c.text);
     EXPECT_EQ(dialog.Label1->text().toStdString(), c.device);
   }
@@ -206,13 +183,11 @@ TEST(CommPortDialog, ListsTwelvePortsAndShowsTheStoredOne) {
 TEST(CommPortDialog, OkStoresTheChosenPort) {
   TempSettingsStore store;
   const struct {
-    int entry;          // -1: type the text instead
+    int entry;  // -1: type the text instead
     const char* typed;
     const char* stored;
   } cases[] = {
       {0, "", "1"},
-      {6, "", "7"},
-      {11, "", "12"},
       {-1, "COM /dev/ttyUSB3", "/dev/ttyUSB3"},
       {-1, "/dev/ttyACM0", "/dev/ttyACM0"},
   };
@@ -241,6 +216,7 @@ TEST(CommPortDialog, TheNextTransferOpensTheChosenPort) {
   Form2 dialog(&rig.form);
   dialog.Combo1->setCurrentIndex(11);
   dialog.Command1_Click();
+  EXPECT_EQ(GetSetting("IC-R2", "Settings", "CommPort"), "12");
   rig.boxes.Answer(vbOK, "Response Received");
   rig.form.mnuTestComms_Click();
   SetSerialDeviceLister(nullptr);

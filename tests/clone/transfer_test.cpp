@@ -40,65 +40,65 @@ ImageBytes LoadIntoWindow(CloneRig& rig, const ReceiverSim::Image& image) {
 
 // ---- download ------------------------------------------------------------------
 
+// Streams that give the whole image, also when they come late or pause, and
+// from another model, which is read with its own model bytes.
 TEST(Download, ARandomImageArrivesWhole) {
-  CloneRig rig;
-  const ReceiverSim::Image image = RandomImage(1);
-  rig.sim.SetImage(image);
-  rig.form.CurrentFile = "/tmp/earlier.r2";
-  rig.form.mnuRead_Click();
-
-  EXPECT_TRUE(rig.boxes.Calls().empty());
-  EXPECT_EQ(ICR2Image.GetArry(), image);
-  EXPECT_FALSE(ICR2Image.IsDataChanged());
-  EXPECT_EQ(RadioModelID, "21270000");
-  EXPECT_EQ(rig.sim.ReadRequests(), 1);
-  // The request follows the query and carries the receiver's model bytes.
-  EXPECT_EQ(rig.sim.Received(), kQuery + std::string("\xFE\xFE\xEE\xEF\xE2\x21\x27\x00\x00\xFD", 10));
-  // A later Save must ask for a name rather than overwrite the earlier file.
-  EXPECT_EQ(rig.form.CurrentFile, "");
-  EXPECT_TRUE(rig.form.mnuWrite->isEnabled());
-  EXPECT_TRUE(rig.form.mnuSaveOnly->isEnabled());
-  EXPECT_FALSE(rig.GridEmpty());
-  EXPECT_TRUE(rig.PortClosed());
-  EXPECT_FALSE(frmProgress::IsLoaded());
-  EXPECT_EQ(rig.highestPercent, 100);
-  EXPECT_EQ(rig.lastProgressText, "Reading from IC-R2: 100% complete...");
-}
-
-TEST(Download, StreamsThatStillGiveTheWholeImage) {
   const struct {
     Fault fault;
+    ReceiverSim::ModelBytes model;
+    const char* modelId;
     const char* what;
   } cases[] = {
-      {Fault::LateEnd, "last bytes and end frame 300 ms after the count"},
-      {Fault::NoEndFrame, "no end frame: taken after the bounded wait"},
-      {Fault::Stall, "a pause in the middle"},
+      {Fault::None, {0x21, 0x27, 0x00, 0x00}, "21270000", "a clean stream"},
+      {Fault::LateEnd, {0x21, 0x27, 0x00, 0x00}, "21270000", "last bytes 300 ms after the count"},
+      {Fault::NoEndFrame,
+       {0x21, 0x27, 0x00, 0x00},
+       "21270000",
+       "no end frame: the wait is bounded"},
+      {Fault::Stall, {0x21, 0x27, 0x00, 0x00}, "21270000", "a pause in the middle"},
+      {Fault::None, {0x12, 0x34, 0x00, 0x00}, "12340000", "another model"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CloneRig rig;
-    const ReceiverSim::Image image = RandomImage(2);
+    const ReceiverSim::Image image = RandomImage(1);
     rig.sim.SetImage(image);
+    rig.sim.SetModel(c.model);
     rig.sim.SetFault(c.fault, 120);
-    if (c.fault == Fault::Stall) {
-      rig.onEvents = [&rig] {
-        if (rig.sim.Stalled()) rig.sim.Resume();
-      };
-    }
+    rig.onEvents = [&rig] {
+      if (rig.sim.Stalled()) rig.sim.Resume();
+    };
+    rig.form.CurrentFile = "/tmp/earlier.r2";
     rig.form.mnuRead_Click();
+
     EXPECT_TRUE(rig.boxes.Calls().empty());
     EXPECT_EQ(ICR2Image.GetArry(), image);
     EXPECT_FALSE(ICR2Image.IsDataChanged());
+    EXPECT_EQ(RadioModelID, c.modelId);
+    // The request follows the query and carries the receiver's model bytes.
+    const std::string request = std::string("\xFE\xFE\xEE\xEF\xE2", 5) +
+                                std::string(c.model.begin(), c.model.end()) + "\xFD";
+    EXPECT_EQ(rig.sim.Received(), kQuery + request);
+    EXPECT_TRUE(rig.sim.ProtocolErrors().empty());
+    // A later Save must ask for a name rather than overwrite the earlier file.
+    EXPECT_EQ(rig.form.CurrentFile, "");
     EXPECT_TRUE(rig.form.mnuWrite->isEnabled());
+    EXPECT_TRUE(rig.form.mnuSaveOnly->isEnabled());
+    EXPECT_FALSE(rig.GridEmpty());
+    EXPECT_TRUE(rig.PortClosed());
+    EXPECT_FALSE(frmProgress::IsLoaded());
+    EXPECT_EQ(rig.highestPercent, 100);
+    EXPECT_EQ(rig.lastProgressText, "Reading from IC-R2: 100% complete...");
   }
 }
 
-TEST(Download, ADamagedStreamIsRefusedAndLeavesNothingLoaded) {
+TEST(Download, NoResponseOrADamagedStreamLeavesNothingLoaded) {
   const struct {
     Fault fault;
     int frame;
     const char* what;
   } cases[] = {
+      {Fault::Silent, 0, "no response"},
       {Fault::DropFrame, 40, "a block missing"},
       {Fault::DropFrame, 251, "the last block missing"},
       {Fault::RepeatFrame, 17, "a block twice"},
@@ -120,7 +120,9 @@ TEST(Download, ADamagedStreamIsRefusedAndLeavesNothingLoaded) {
     rig.boxes.Answer(vbOK);
     rig.form.mnuRead_Click();
     ASSERT_EQ(rig.boxes.Calls().size(), 1u);
-    EXPECT_EQ(rig.boxes.Calls()[0].prompt, "Incomplete or corrupt data from IC-R2.");
+    EXPECT_EQ(rig.boxes.Calls()[0].prompt, c.fault == Fault::Silent
+                                               ? "No response from IC-R2."
+                                               : "Incomplete or corrupt data from IC-R2.");
     EXPECT_EQ(rig.boxes.Calls()[0].Icon(), vbExclamation);
     EXPECT_EQ(rig.boxes.Calls()[0].title, "IC-R2 Kestrane");
     ExpectNothingLoaded(rig);
@@ -140,15 +142,6 @@ TEST(Download, CancelMidTransferLeavesNothingLoaded) {
   EXPECT_EQ(rig.lastProgressText, "Reading from IC-R2: 35% complete...");
   ExpectNothingLoaded(rig);
   rig.sim.Resume();
-}
-
-TEST(Download, NoResponseLeavesTheResetWindow) {
-  CloneRig rig;
-  LoadIntoWindow(rig, RandomImage(7));
-  rig.sim.SetFault(Fault::Silent);
-  rig.boxes.Answer(vbOK, "No response from IC-R2.");
-  rig.form.mnuRead_Click();
-  ExpectNothingLoaded(rig);
 }
 
 TEST(Download, UnsavedChangesQuestionComesFirst) {
@@ -176,21 +169,12 @@ TEST(Download, UnsavedChangesQuestionComesFirst) {
   }
 }
 
-TEST(Download, AnotherModelIsReadWithItsOwnModelBytes) {
-  CloneRig rig;
-  rig.sim.SetModel({0x12, 0x34, 0x00, 0x00});
-  rig.sim.SetImage(RandomImage(10));
-  rig.form.mnuRead_Click();
-  EXPECT_TRUE(rig.sim.ProtocolErrors().empty());
-  EXPECT_EQ(ICR2Image.GetArry(), RandomImage(10));
-  EXPECT_EQ(RadioModelID, "12340000");
-}
-
 // ---- upload --------------------------------------------------------------------
 
-TEST(Upload, TheReceiverTakesEveryFrameOfTheImage) {
+TEST(Upload, TheReceiverTakesEveryFrameOfTheImageWithTheGridsEdits) {
   CloneRig rig;
-  const ImageBytes image = LoadIntoWindow(rig, RandomImage(11));
+  LoadIntoWindow(rig, RandomImage(11));
+  rig.form.MSFlexGrid1->SetTextMatrix(3, 1, "");  // channel 3 emptied in the grid
   rig.form.mnuWrite_Click();
 
   EXPECT_TRUE(rig.boxes.Calls().empty());
@@ -199,25 +183,16 @@ TEST(Upload, TheReceiverTakesEveryFrameOfTheImage) {
   EXPECT_TRUE(upload.started);
   EXPECT_EQ(upload.frames, 252);
   EXPECT_TRUE(upload.errors.empty()) << upload.errors.front();
+  const ImageBytes image = ICR2Image.GetArry();
   EXPECT_EQ(upload.image, std::vector<std::uint8_t>(image.begin(), image.end()));
+  ASSERT_EQ(upload.image.size(), 4032u);
+  EXPECT_EQ(std::vector<std::uint8_t>(upload.image.begin() + 16, upload.image.begin() + 24),
+            std::vector<std::uint8_t>(8, 0xFF));
   EXPECT_EQ(rig.sim.Received().size(), 10u + 11617u);
   EXPECT_TRUE(rig.PortClosed());
   EXPECT_FALSE(frmProgress::IsLoaded());
   EXPECT_EQ(rig.highestPercent, 100);
   EXPECT_EQ(rig.lastProgressText, "Writing to IC-R2: 100% complete...");
-}
-
-TEST(Upload, GridEditsAreStoredBeforeSending) {
-  CloneRig rig;
-  LoadIntoWindow(rig, RandomImage(12));
-  rig.form.MSFlexGrid1->SetTextMatrix(3, 1, "");  // channel 3 emptied in the grid
-  rig.form.mnuWrite_Click();
-  ASSERT_TRUE(ReceiverSim::WaitFor([&] { return rig.sim.LastUpload().ended; }, 5));
-  const ReceiverSim::Upload upload = rig.sim.LastUpload();
-  EXPECT_TRUE(upload.errors.empty());
-  ASSERT_EQ(upload.image.size(), 4032u);
-  const std::vector<std::uint8_t> channel3(upload.image.begin() + 16, upload.image.begin() + 24);
-  EXPECT_EQ(channel3, std::vector<std::uint8_t>(8, 0xFF));
 }
 
 TEST(Upload, CancelStopsTheStream) {
