@@ -39,37 +39,57 @@ TEST_F(CellEditor, TypingAFrequencyIntoAnEmptyRowGivesDefaultsThenTheValue) {
 
 struct LeaveCase {
   const char* name;
-  const char* before;  // Freq cell of a used row (Mode "FM", step "5 KHz")
-  int erase;           // characters taken back before typing
-  const char* typed;
-  bool autoShift, autoMode;
+  const char* options;  // checked: S "Use Auto-Shift", M "Use Auto-Mode", 9 "Use 9KHz Step for BCB"
+  Cells before;         // {}: an empty row
+  const char* typed;    // replaces the cell's text
   Cells after;
+  const char* bcb = "";  // the image's 9 kHz channel of the row, when one is written
 };
 
+// The rules of a Freq cell when it is left, and the 9 kHz rule that keeps
+// broadcast channels where they were typed.
 TEST_F(CellEditor, LeavingAFreqCellAppliesTheRulesInOrder) {
+  const Cells shifted = With(With(Channel("145.100"), ColRptSh, "-DUP"), ColShift, "0.600");
   const LeaveCase cases[] = {
-      {"simplex, both options", "", 0, "146.52", true, true, Channel("146.520")},
-      {"repeater band", "", 0, "145.1", true, true,
-       With(With(Channel("145.100"), ColRptSh, "-DUP"), ColShift, "0.600")},
-      {"options off", "", 0, "145.1", false, false, Channel("145.100")},
-      {"auto mode alone", "", 0, "118", false, true, Channel("118.000", "AM")},
-      {"emptied", "146.520", 7, "", true, true, Channel(".495", "AM")},
-      {"low clamp", "", 0, "0.1", false, false, Channel(".495")},
-      {"high clamp", "", 0, "2000.5", false, false, Channel("1599.995")},
-      {"top of the range", "", 0, "1599.995", false, false, Channel("1599.995")},
+      {"simplex, both options", "SM", {}, "146.52", Channel("146.520")},
+      {"repeater band", "SM", {}, "145.1", shifted},
+      {"options off", "", {}, "145.1", Channel("145.100")},
+      {"auto mode alone", "M", {}, "118", Channel("118.000", "AM")},
+      {"emptied", "SM", Channel("146.520"), "", Channel(".495", "AM")},
+      {"low clamp", "", {}, "0.1", Channel(".495")},
+      {"high clamp", "", {}, "2000.5", Channel("1599.995")},
+      {"top of the range", "", {}, "1599.995", Channel("1599.995")},
+      {"9k", "9", Channel("0.540", "AM"), "0.522", Channel("0.522", "AM", "9 KHz"), "0.522"},
+      {"9k, between channels", "9", Channel("0.540", "AM"), "0.530",
+       Channel("0.522", "AM", "9 KHz"), "0.522"},
+      {"9k, a channel ending in 1", "9", Channel("0.540", "AM"), "0.531",
+       Channel("0.531", "AM", "9 KHz"), "0.531"},
+      {"9k, band edge", "9", Channel("0.540", "AM", "10 KHz"), "1.62",
+       Channel("1.620", "AM", "9 KHz"), "1.620"},
+      {"9k, outside the band", "9", Channel("0.540", "AM", "9 KHz"), "146.52",
+       Channel("146.520", "AM", "10 KHz")},
+      {"no 9k, 9 kHz row leaves the band", "", Channel("0.540", "AM", "9 KHz"), "1.8",
+       Channel("1.800", "AM", "10 KHz")},
+      {"no 9k, 9 kHz row stays in it", "", Channel("0.540", "AM", "9 KHz"), "0.531",
+       Channel("0.531", "AM", "9 KHz")},
+      {"no 9k, ordinary step", "", Channel("0.540", "AM"), "0.522", Channel("0.520", "AM")},
   };
   int row = 10;
   for (const LeaveCase& c : cases) {
     SCOPED_TRACE(c.name);
-    Option(&Form1::mnuAutoShift, c.autoShift);
-    Option(&Form1::mnuAutoMode, c.autoMode);
-    if (*c.before) Put(row, Channel(c.before));
+    const std::string options = c.options;
+    Option(&Form1::mnuAutoShift, options.find('S') != std::string::npos);
+    Option(&Form1::mnuAutoMode, options.find('M') != std::string::npos);
+    Option(&Form1::mnuUse9K, options.find('9') != std::string::npos);
+    Put(row, c.before);
     Open(row, ColFreq);
-    form->TxtGrid->end(false);
-    Backspaces(c.erase);
-    Type(c.typed);
+    form->TxtGrid->selectAll();
+    *c.typed ? Type(c.typed) : Backspaces(1);
     Leave();
     EXPECT_EQ(Row(row), c.after);
+    if (*c.bcb) {
+      EXPECT_EQ(ICR2Image.GetBCBFreq(row), c.bcb);
+    }
     ++row;
   }
 }
@@ -92,45 +112,6 @@ TEST_F(CellEditor, LeavingOtherCellsOrRowsNotInUseAppliesNoRules) {
   grid->SetTextMatrix(21, ColMode, "");
   Leave();
   EXPECT_EQ(Cell(21, ColFreq), "2000.500");
-}
-
-struct BcbCase {
-  const char* name;
-  bool use9K;
-  const char* step;  // of the used row before typing
-  const char* typed;
-  const char* freq;
-  const char* stepAfter;
-  const char* stored;  // the image's 9 kHz channel of the row, "" when not written
-};
-
-TEST_F(CellEditor, NineKilohertzRuleKeepsBroadcastChannelsWhereTyped) {
-  const BcbCase cases[] = {
-      {"option on", true, "5 KHz", "0.522", "0.522", "9 KHz", "0.522"},
-      {"option on, between channels", true, "5 KHz", "0.530", "0.522", "9 KHz", "0.522"},
-      {"option on, a channel ending in 1", true, "5 KHz", "0.531", "0.531", "9 KHz", "0.531"},
-      {"option on, band edge", true, "10 KHz", "1.62", "1.620", "9 KHz", "1.620"},
-      {"option on, outside the band", true, "9 KHz", "146.52", "146.520", "10 KHz", ""},
-      {"option off, 9 kHz row leaves the band", false, "9 KHz", "1.8", "1.800", "10 KHz", ""},
-      {"option off, 9 kHz row stays in it", false, "9 KHz", "0.531", "0.531", "9 KHz", ""},
-      {"option off, ordinary step", false, "5 KHz", "0.522", "0.520", "5 KHz", ""},
-  };
-  int row = 30;
-  for (const BcbCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    Option(&Form1::mnuUse9K, c.use9K);
-    Put(row, Channel("0.540", "AM", c.step));
-    Open(row, ColFreq);
-    form->TxtGrid->selectAll();
-    Type(c.typed);
-    Leave();
-    EXPECT_EQ(Cell(row, ColFreq), c.freq);
-    EXPECT_EQ(Cell(row, ColStep), c.stepAfter);
-    if (*c.stored) {
-      EXPECT_EQ(ICR2Image.GetBCBFreq(row), c.stored);
-    }
-    ++row;
-  }
 }
 
 TEST_F(CellEditor, UndoTakesBackTheLastKeystrokeOrTheLastPick) {

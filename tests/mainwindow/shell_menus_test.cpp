@@ -28,76 +28,25 @@
 namespace shell_test {
 namespace {
 
-// A menu's items as "caption" lines, "-" for a separator, "(hidden)" after an
-// item that does not show, "[x]" after a checked one.
-std::vector<std::string> Listing(const QMenu* menu) {
-  std::vector<std::string> lines;
-  for (const QAction* a : menu->actions()) {
-    std::string line = a->isSeparator() ? "-" : a->text().toStdString();
-    if (a->isChecked()) line += " [x]";
-    if (!a->isVisible()) line += " (hidden)";
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 using MenusTest = ShellTest;
 
-// The menus whose items carry state: hidden items, default check marks and
-// the recent-file slots.
-TEST_F(MenusTest, MenuBarAndTheMenusWithHiddenOrCheckedItems) {
+// The menu bar in its order; of all the menus' items exactly these are hidden
+// at start (the recent-file slots show once the list has entries).
+TEST_F(MenusTest, MenuBarAndItsHiddenItems) {
   form_->Form_Load();
   using L = std::vector<std::string>;
   L titles;
-  for (const QAction* a : form_->menuBar()->actions()) titles.push_back(a->text().toStdString());
+  L hidden;
+  for (const QAction* m : form_->menuBar()->actions()) {
+    titles.push_back(m->text().toStdString());
+    for (const QAction* a : m->menu()->actions()) {
+      if (!a->isVisible()) hidden.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    }
+  }
   EXPECT_EQ(titles, (L{"&File", "&Edit", "&View", "&Settings", "&Memories", "&Go To",
                        "&IC-R2 Settings", "&Transfer", "&Help"}));
-  const std::pair<QMenu*, L> menus[] = {
-      {form_->mnuFile,
-       {"&Open",
-        "&Save",
-        "Save &As...",
-        "-",
-        "&Import From .CSV...",
-        "&Export to .CSV...",
-        "&Export To .CSV... (hidden)",
-        "&Export To CSV Type 2... (hidden)",
-        "-",
-        "Import From .&TPE...",
-        "Import From &IC-Q7 File...",
-        "Import From VX&2 File...",
-        "Import From VX&5 File...",
-        "Import From VX&7 File...",
-        "Import From VR-120 File...",
-        "-",
-        "Frequency Import Tool",
-        "-",
-        "&Print",
-        "-",
-        "E&xit",
-        "- (hidden)",
-        "&1 (hidden)",
-        "&2 (hidden)",
-        "&3 (hidden)",
-        "&4 (hidden)",
-        "&5 (hidden)"}},
-      {form_->mnuEdit,
-       {"&Undo", "-", "Cu&t", "&Copy", "&Paste", "- (hidden)", "&Insert Cut Rows (hidden)"}},
-      {form_->mnuView, {"&Buttons [x]", "&Visible Columns..."}},
-      {form_->mnuOptions,
-       {"&Port...", "-", "&Use Alternate GUI", "&Use Auto-Shift [x]", "&Use Auto-Mode [x]",
-        "&Insert Fills Empty Rows", "Single-Click Editing", "&No Comments In .R2 Files", "-",
-        "&Use 9KHz Step for BCB"}},
-      {form_->mnuMemories,
-       {"&Find...", "&Check for Duplicate Freqs", "&Check For USA Blocked Freqs", "-",
-        "Sort All Rows &Ascending", "Sort All Rows &Descending", "Sort &Selected Rows Ascending",
-        "Sort Selected &Rows Descending", "-", "Insert Frequency List", "-", "&Remove Empty Rows",
-        "&Fill Selected Rows...", "-", "&Clear All Memories", "- (hidden)",
-        "&Priority Channel... (hidden)"}},
-  };
-  for (const auto& [menu, expected] : menus) {
-    EXPECT_EQ(Listing(menu), expected) << menu->objectName().toStdString();
-  }
+  EXPECT_EQ(hidden, (L{"&Export To .CSV...", "&Export To CSV Type 2...", "-", "&1", "&2", "&3",
+                       "&4", "&5", "-", "&Insert Cut Rows", "-", "&Priority Channel..."}));
 }
 
 TEST_F(MenusTest, ToolbarDispatchByButtonNumber) {

@@ -44,12 +44,9 @@ TEST_F(SettingsTest, FirstStartWithAnEmptyStore) {
   EXPECT_NEAR(form_->y() * kTwipsPerPixel, (ScreenTwips().height() - 7050) / 2, kTwipsPerPixel);
   EXPECT_NEAR(form_->x() * kTwipsPerPixel, (ScreenTwips().width() - 9990) / 2, kTwipsPerPixel);
   EXPECT_EQ(Options(), (std::vector<bool>{true, true, true, false, false, false, false, false}));
-  for (QAction* item : form_->mnuMRU) EXPECT_FALSE(item->isVisible());
-  EXPECT_FALSE(form_->mnuMRUSep->isVisible());
   EXPECT_EQ(CurDir(), before);
   EXPECT_EQ(AltRow, 1);
   EXPECT_EQ(form_->windowTitle().toStdString(), "IC-R2 Kestrane v1.0.0 (Beta)");
-  EXPECT_EQ(AppTitle, "IC-R2 Kestrane v1.0.0 (Beta)");
 }
 
 TEST_F(SettingsTest, StoredValuesAndValuesThatCannotBeRead) {
