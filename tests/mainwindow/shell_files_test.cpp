@@ -66,49 +66,41 @@ TEST_F(FilesTest, OpenAndSaveEveryFormat) {
   }
 }
 
-TEST_F(FilesTest, OpenOfAMissingFileChangesNothing) {
-  const std::string path = OpenAndEdit();
-  MsgBoxScript boxes;
-  boxes.Answer(vbNo, "data has changed");
-  boxes.Answer(vbOK, "This file does not exist.");
-  FileDialogScript dialogs;
-  dialogs.Choose(File("nothing-here.r2"));
-  form_->mnuOpen_Click();
-  EXPECT_EQ(form_->CurrentFile, path);
-  EXPECT_EQ(GridCell(1, 9), "edited");
-  EXPECT_TRUE(form_->mnuSave->isEnabled());
-}
-
-TEST_F(FilesTest, AFailedOpenLeavesNothingLoaded) {
+// A missing file changes nothing; a file that cannot be read leaves the
+// window in the nothing-loaded state, so nothing can be saved over it.
+TEST_F(FilesTest, AnOpenThatFails) {
   struct Case {
     const char* name;
-    std::string bytes;
+    const char* bytes;  // nullptr: no such file
+    const char* message;
   };
   const Case cases[] = {
-      {"short.r2", "not a clone stream\r\n"},
-      {"bad.ic2", "zzzz\r\n"},
-      {"notes.txt", "146.520\r\n"},
+      {"nothing-here.r2", nullptr, "This file does not exist."},
+      {"short.r2", "not a clone stream\r\n", ""},
+      {"bad.ic2", "zzzz\r\n", ""},
+      {"notes.txt", "146.520\r\n", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     form_ = std::make_unique<Form1>();
     ICR2Image.Init();
-    OpenAndEdit();
-    WriteAll(File(c.name), c.bytes);
+    const std::string path = OpenAndEdit();
+    if (c.bytes) WriteAll(File(c.name), c.bytes);
     MsgBoxScript boxes;
     boxes.Answer(vbNo, "data has changed");
-    boxes.Answer(vbOK, "");
+    boxes.Answer(vbOK, c.message);
     FileDialogScript dialogs;
     dialogs.Choose(File(c.name));
     form_->mnuOpen_Click();
-    EXPECT_FALSE(ICR2Image.IsFileLoaded());
-    EXPECT_EQ(form_->CurrentFile, "");
-    EXPECT_EQ(form_->windowTitle().toStdString(), AppTitle);
-    EXPECT_EQ(GridCell(1, 1), "");
-    EXPECT_FALSE(form_->mnuSave->isEnabled());
-    EXPECT_FALSE(form_->mnuSaveOnly->isEnabled());
-    EXPECT_FALSE(form_->mnuWrite->isEnabled());
-    EXPECT_EQ(Stored("mru0", "MRU"), File("start.r2"));
+    const bool kept = !c.bytes;
+    EXPECT_EQ(ICR2Image.IsFileLoaded(), kept);
+    EXPECT_EQ(form_->CurrentFile, kept ? path : "");
+    EXPECT_EQ(form_->windowTitle().toStdString(), kept ? AppTitle + " - " + path : AppTitle);
+    EXPECT_EQ(GridCell(1, 9), kept ? "edited" : "");
+    EXPECT_EQ(form_->mnuSave->isEnabled(), kept);
+    EXPECT_EQ(form_->mnuSaveOnly->isEnabled(), kept);
+    EXPECT_EQ(form_->mnuWrite->isEnabled(), kept);
+    EXPECT_EQ(Stored("mru0", "MRU"), path);
   }
 }
 
