@@ -47,18 +47,6 @@ std::string Stream(int blocks, std::uint8_t fill) {
   return s;
 }
 
-TEST(DecodeCloneStream, TakesDataFramesAndSkipsEchoAndEnd) {
-  const std::string echo("\xFE\xFE\xEE\xEF\xE2\x21\x27\x00\x00\xFD", 10);
-  const std::string s =
-      echo + "noise" + Stream(3, 0xA5) + CloneFrame(CloneCommand::EndOfData, "Icom Inc.");
-  const CloneStreamData d = DecodeCloneStream(s, 4032);
-  EXPECT_EQ(d.blocks, 3);
-  EXPECT_EQ(d.bytes, std::vector<std::uint8_t>(48, 0xA5));
-  EXPECT_FALSE(d.badBlock);
-  EXPECT_FALSE(d.overflow);
-  EXPECT_FALSE(d.truncated);
-}
-
 TEST(DecodeCloneStream, FlagsWhatIsWrongButKeepsSequentialPlacement) {
   struct Case {
     const char* name;
@@ -73,7 +61,10 @@ TEST(DecodeCloneStream, FlagsWhatIsWrongButKeepsSequentialPlacement) {
   std::string notHex = Stream(1, 1);
   notHex[5 + 6] = 'X';
   const std::string full = Stream(2, 1);
+  const std::string clean = std::string("\xFE\xFE\xEE\xEF\xE2\x21\x27\x00\x00\xFD", 10) + "noise" +
+                            full + CloneFrame(CloneCommand::EndOfData, "Icom Inc.");
   const Case cases[] = {
+      {"echo, noise and end frame skipped", clean, 4032, 32, false, false, false, false},
       {"wrong address", wrongAddress, 4032, 32, true, false, false, false},
       {"wrong checksum", wrongSum, 4032, 16, true, false, false, false},
       {"not hex", notHex, 4032, 16, true, true, false, false},
@@ -90,6 +81,8 @@ TEST(DecodeCloneStream, FlagsWhatIsWrongButKeepsSequentialPlacement) {
     EXPECT_EQ(d.overflow, c.overflow) << c.name;
     EXPECT_EQ(d.truncated, c.truncated) << c.name;
   }
+  EXPECT_EQ(DecodeCloneStream(clean, 4032).bytes, std::vector<std::uint8_t>(32, 1));
+  EXPECT_EQ(DecodeCloneStream(clean, 4032).blocks, 2);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Helpers for the file-format tests: a random image with awkward comments,
-// whole-file reads and writes, and the comments each format can carry back.
+// whole-file reads and writes, a download stream, and the table of formats with
+// the comments each one carries back.
 #pragma once
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -23,14 +25,18 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Comments that every format carries whole: commas, apostrophes, "=", leading
-// blanks, an empty one, 255 characters, bytes 0x80-0xFF.
+// Comments that shift or break lines when written carelessly: commas, quotes,
+// apostrophes, "=", leading blanks, line breaks, an empty one, 255 characters,
+// bytes 0x80-0xFF.
 inline Comments AwkwardComments() {
   Comments comments;
   std::string high;
   for (int c = 0x80; c <= 0xFF; ++c) high += static_cast<char>(c);
-  const std::string pool[] = {"Tower, north",        "",   "it's",  "a=b",    "  lead",
-                              std::string(255, 'x'), high, "#hash", "comma,", "caf\xE9 \xB0"};
+  const std::string pool[] = {"Tower, north", "",       "it's",
+                              "a=b",          "  lead", high,
+                              "#hash",        "comma,", "say \"hi\", \"there",
+                              "two\r\nlines", "c\nd",   std::string(255, 'x'),
+                              "caf\xE9 \xB0"};
   for (int n = 1; n <= kChannelCount; ++n) comments[n] = pool[n % std::size(pool)];
   comments[1] = "first";
   comments[kChannelCount] = "last";
@@ -59,5 +65,63 @@ inline bool IsReset(const clsICR2& image) {
   }
   return !image.IsFileLoaded() && !image.IsDataChanged();
 }
+
+// What the receiver sends for `bytes`: the echoed read request, 252 data frames, the end frame.
+inline std::string DownloadStream(const ImageBytes& bytes) {
+  std::string s("\xFE\xFE\xEE\xEF\xE2\x21\x27\x00\x00\xFD", 10);
+  for (int a = 0; a < kImageSize; a += 16) {
+    s += CloneDataFrame(a, std::span<const std::uint8_t, 16>(bytes.data() + a, 16));
+  }
+  return s + CloneFrame(CloneCommand::EndOfData, "Icom Inc.");
+}
+
+// Comments as written inside one line: each CR and LF becomes a blank.
+inline std::string Blanked(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
+// Each writable format and the comments it gives back for those written.
+struct Format {
+  const char* name;
+  FileResult (*save)(clsICR2&, const std::string&);
+  FileResult (*open)(clsICR2&, const std::string&);
+  Comments (*carried)(const Comments& written);
+};
+
+#define KESTRANE_FILE_OP(call) [](clsICR2& i, const std::string& p) { return i.call(p); }
+
+inline const Format kFormats[] = {
+    {"r2", KESTRANE_FILE_OP(SaveFile), KESTRANE_FILE_OP(OpenFile),
+     [](const Comments& written) {
+       // A double quote would shift every later comment: it comes back as an apostrophe.
+       Comments back;
+       for (int n = 1; n <= kChannelCount; ++n) {
+         back[n] = Blanked(written[n]);
+         std::replace(back[n].begin(), back[n].end(), '"', '\'');
+       }
+       return back;
+     }},
+    {"icf", KESTRANE_FILE_OP(SaveICFFile), KESTRANE_FILE_OP(OpenICFFile),
+     [](const Comments&) { return Comments{}; }},
+    {"ic2", KESTRANE_FILE_OP(SaveArcFile), KESTRANE_FILE_OP(OpenArcFile),
+     [](const Comments& written) {
+       // A scan-edge pair keeps the comment of its A edge for both edges.
+       Comments back;
+       for (int n = 1; n <= kChannelCount; ++n) {
+         const int from = n > 400 && n % 2 == 0 ? n - 1 : n;
+         back[n] = clsICR2::TrimTrailingSpaces(Blanked(written[from]));
+       }
+       return back;
+     }},
+    {"tr2", KESTRANE_FILE_OP(SaveBinary), KESTRANE_FILE_OP(OpenBinary),
+     [](const Comments& written) {
+       Comments back;
+       for (int n = 1; n <= kChannelCount; ++n) back[n] = Blanked(written[n]);
+       return back;
+     }},
+};
 
 }  // namespace image_test

@@ -32,33 +32,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-// Round trips ------------------------------------------------------------------------
-
-struct Format {
-  const char* name;
-  FileResult (clsICR2::*save)(const std::string&);
-  FileResult (clsICR2::*open)(const std::string&);
-  // The comments the format gives back for `written`.
-  Comments (*carried)(const Comments& written);
-};
-
-Comments NoComments(const Comments&) { return {}; }
-Comments ArcComments(const Comments& written) {
-  Comments back;
-  for (int n = 1; n <= kChannelCount; ++n) {
-    // A scan-edge pair keeps the comment of its A edge for both edges.
-    const int from = n > 400 && n % 2 == 0 ? n - 1 : n;
-    back[n] = clsICR2::TrimTrailingSpaces(written[from]);
-  }
-  return back;
-}
-Comments Tr2Comments(const Comments& written) { return written; }
-
-const Format kFormats[] = {
-    {"icf", &clsICR2::SaveICFFile, &clsICR2::OpenICFFile, NoComments},
-    {"ic2", &clsICR2::SaveArcFile, &clsICR2::OpenArcFile, ArcComments},
-    {"tr2", &clsICR2::SaveBinary, &clsICR2::OpenBinary, Tr2Comments},
-};
+// Every format -------------------------------------------------------------------------
 
 TEST_F(Formats, RoundTripOfARandomImageAndASecondCycle) {
   for (const Format& f : kFormats) {
@@ -66,13 +40,14 @@ TEST_F(Formats, RoundTripOfARandomImageAndASecondCycle) {
     LoadRandomImage(image, 10, comments);
     const ImageBytes bytes = image.GetArry();
     const std::string first = dir.File(std::string("first.") + f.name);
-    ASSERT_TRUE((image.*f.save)(first)) << f.name;
+    ASSERT_TRUE(f.save(image, first)) << f.name;
     EXPECT_FALSE(image.IsDataChanged()) << f.name;
 
     image.Init();
-    const FileResult opened = (image.*f.open)(first);
+    const FileResult opened = f.open(image, first);
     ASSERT_TRUE(opened) << f.name << ": " << opened.error;
     EXPECT_EQ(image.GetArry(), bytes) << f.name;
+    EXPECT_TRUE(image.IsFileLoaded()) << f.name;
     EXPECT_FALSE(image.IsDataChanged()) << f.name;
     const Comments expected = f.carried(comments);
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -80,44 +55,46 @@ TEST_F(Formats, RoundTripOfARandomImageAndASecondCycle) {
     }
 
     const std::string second = dir.File(std::string("second.") + f.name);
-    ASSERT_TRUE((image.*f.save)(second)) << f.name;
+    ASSERT_TRUE(f.save(image, second)) << f.name;
     EXPECT_EQ(ReadAll(second), ReadAll(first)) << f.name;
   }
 }
 
-TEST_F(Formats, LineBreaksInCommentsBecomeBlanks) {
-  for (const Format& f : {kFormats[1], kFormats[2]}) {
-    image.Init();
-    PokeByte(image, kLoadedMarkAddress, kLoadedMark);
-    ChannelComments[3] = "a\r\nb";
-    ChannelComments[4] = "c\nd";
-    const std::string path = dir.File(std::string("breaks.") + f.name);
-    ASSERT_TRUE((image.*f.save)(path));
-    image.Init();
-    ASSERT_TRUE((image.*f.open)(path)) << f.name;
-    EXPECT_EQ(ChannelComments[3], "a  b") << f.name;
-    EXPECT_EQ(ChannelComments[4], "c d") << f.name;
-  }
-}
-
-TEST_F(Formats, FailedWritesKeepTheOldFileAndTheChangeState) {
+TEST_F(Formats, WritesReplaceTheWholeFileOrFailAndKeepTheChangeState) {
   for (const Format& f : kFormats) {
+    const TempDir own;
+    const std::string path = own.File("over");
+    image.Init();
+    ASSERT_TRUE(f.save(image, path)) << f.name;
+    const std::size_t size = ReadAll(path).size();
+    WriteAll(path, std::string(20000, 'x'));
+    ASSERT_TRUE(f.save(image, path)) << f.name;
+    EXPECT_EQ(ReadAll(path).size(), size) << f.name << ": old bytes left behind";
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
+      ++files;
+    }
+    EXPECT_EQ(files, 1) << f.name << ": a temporary file was left";
+
     LoadRandomImage(image, 11, AwkwardComments());
-    const FileResult result = (image.*f.save)(dir.File("missing/folder/x"));
+    const FileResult result = f.save(image, dir.File("missing/folder/x"));
     EXPECT_FALSE(result) << f.name;
     EXPECT_FALSE(result.error.empty()) << f.name;
-    EXPECT_TRUE(image.IsDataChanged()) << f.name;
+    EXPECT_TRUE(image.IsDataChanged()) << f.name << ": nothing was saved";
   }
 }
 
 TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
   LoadRandomImage(image, 12, AwkwardComments());
-  ASSERT_TRUE(image.SaveICFFile(dir.File("good.icf")));
-  ASSERT_TRUE(image.SaveArcFile(dir.File("good.ic2")));
-  ASSERT_TRUE(image.SaveBinary(dir.File("good.tr2")));
-  const std::string icf = ReadAll(dir.File("good.icf"));
-  const std::string ic2 = ReadAll(dir.File("good.ic2"));
-  const std::string tr2 = ReadAll(dir.File("good.tr2"));
+  std::string good[4];
+  for (int i = 0; i < 4; ++i) {
+    ASSERT_TRUE(kFormats[i].save(image, dir.File("good")));
+    good[i] = ReadAll(dir.File("good"));
+  }
+  const std::string &r2 = good[0], &icf = good[1], &ic2 = good[2], &tr2 = good[3];
+  std::string r2NotHex = r2;
+  r2NotHex[5 + 10] = 'Z';
   std::string icfBadChar = icf;
   icfBadChar[icf.find("\r\n", 20) + 2 + 10] = 'A';  // 'A' - 55 is not a hex digit
   std::string ic2BadDigit = ic2;
@@ -128,41 +105,67 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     ic2ShortLine += (i == 7 ? ic2Lines[i].substr(0, 20) : ic2Lines[i]) + "\r\n";
   }
   struct Case {
+    int format;  // index in kFormats; 4: OpenRTFile
     const char* name;
-    FileResult (clsICR2::*open)(const std::string&);
     std::string content;
   };
-  const Case cases[] = {
-      {"icf empty", &clsICR2::OpenICFFile, ""},
-      {"icf 251 lines", &clsICR2::OpenICFFile, icf.substr(0, icf.find("\r\n", 13 + 251 * 40))},
-      {"icf bad character", &clsICR2::OpenICFFile, icfBadChar},
-      {"ic2 empty", &clsICR2::OpenArcFile, ""},
-      {"ic2 251 lines", &clsICR2::OpenArcFile, ic2.substr(0, ic2.find("0FB010"))},
-      {"ic2 not hex", &clsICR2::OpenArcFile, ic2BadDigit},
-      {"ic2 short data line", &clsICR2::OpenArcFile, ic2ShortLine},
-      {"tr2 4031 bytes", &clsICR2::OpenBinary, tr2.substr(0, 4031)},
-      {"rt 9611 bytes", &clsICR2::OpenRTFile, "ICF" + std::string(9608, 'x')},
-      {"rt via icf", &clsICR2::OpenICFFile, "ICF\r\n" + std::string(100, 'x')},
+  std::vector<Case> cases = {
+      {0, "251 blocks", r2.substr(0, 251 * 46)},
+      {0, "cut inside the last frame", r2.substr(0, 11592 - 3)},
+      {0, "not hex", r2NotHex},
+      {0, "text", "hello\r\nworld\r\n"},
+      {1, "251 lines", icf.substr(0, icf.find("\r\n", 13 + 251 * 40))},
+      {1, "bad character", icfBadChar},
+      {1, "RT Systems file too short", "ICF\r\n" + std::string(100, 'x')},
+      {2, "251 lines", ic2.substr(0, ic2.find("0FB010"))},
+      {2, "not hex", ic2BadDigit},
+      {2, "short data line", ic2ShortLine},
+      {3, "4031 bytes", tr2.substr(0, 4031)},
+      {4, "9611 bytes", "ICF" + std::string(9608, 'x')},
   };
+  for (int format = 0; format <= 4; ++format) cases.push_back({format, "empty", ""});
   for (const Case& c : cases) {
-    const std::string path = dir.File("bad");
-    WriteAll(path, c.content);
+    const std::string what =
+        std::string(c.format < 4 ? kFormats[c.format].name : "rt") + ' ' + c.name;
+    WriteAll(dir.File("bad"), c.content);
     LoadRandomImage(image, 13, AwkwardComments());
     ArcTrailer = "kept\r\n";
-    const FileResult result = (image.*c.open)(path);
-    EXPECT_FALSE(result) << c.name;
-    EXPECT_FALSE(result.error.empty()) << c.name;
-    EXPECT_TRUE(IsReset(image)) << c.name;
-    EXPECT_EQ(ArcTrailer, "kept\r\n") << c.name;
+    const FileResult result = c.format < 4 ? kFormats[c.format].open(image, dir.File("bad"))
+                                           : image.OpenRTFile(dir.File("bad"));
+    EXPECT_FALSE(result) << what;
+    EXPECT_FALSE(result.error.empty()) << what;
+    EXPECT_TRUE(IsReset(image)) << what;
+    EXPECT_EQ(ArcTrailer, "kept\r\n") << what;
   }
-  for (auto open :
-       {&clsICR2::OpenICFFile, &clsICR2::OpenArcFile, &clsICR2::OpenBinary, &clsICR2::OpenRTFile}) {
-    EXPECT_FALSE((image.*open)(dir.File("missing")));
-    EXPECT_FALSE((image.*open)(dir.File("")));  // a folder
+  for (const Format& f : kFormats) {
+    const FileResult missing = f.open(image, dir.File("missing.x"));
+    EXPECT_FALSE(missing) << f.name;
+    EXPECT_NE(missing.error.find("missing.x"), std::string::npos) << f.name;
+    EXPECT_FALSE(f.open(image, dir.File(""))) << f.name << ": a folder";
   }
+  EXPECT_FALSE(image.OpenRTFile(dir.File("missing")));
 }
 
-// Icom ".icf" -----------------------------------------------------------------------
+TEST_F(Formats, ReadersDropDataPastTheImage) {
+  LoadRandomImage(image, 14, {});
+  const ImageBytes bytes = image.GetArry();
+  ASSERT_TRUE(image.SaveICFFile(dir.File("a.icf")));
+  ASSERT_TRUE(image.SaveArcFile(dir.File("a.ic2")));
+  std::string icf = ReadAll(dir.File("a.icf")), ic2 = ReadAll(dir.File("a.ic2"));
+  icf.replace(0, 8, "anything") += "gggghg" + std::string(32, 'p') + "\n";  // any model line
+  ic2.insert(ic2.find("\r\n\r\n") + 2, "0FC010" + std::string(32, 'F') + "00 #1extra\r\n");
+  WriteAll(dir.File("b.icf"), icf);
+  WriteAll(dir.File("b.ic2"), ic2);
+  image.Init();
+  ASSERT_TRUE(image.OpenICFFile(dir.File("b.icf")));
+  EXPECT_EQ(image.GetArry(), bytes);
+  image.Init();
+  ASSERT_TRUE(image.OpenArcFile(dir.File("b.ic2")));
+  EXPECT_EQ(image.GetArry(), bytes);
+  EXPECT_TRUE(ArcTrailer.starts_with("#banknames"));
+}
+
+// Icom ".icf" and RT Systems ".icf" -----------------------------------------------------
 
 TEST_F(Formats, IcfLayout) {
   image.SetUserComments("Scanner  ");
@@ -184,45 +187,27 @@ TEST_F(Formats, IcfLayout) {
   EXPECT_TRUE(ReadAll(path).starts_with("24B60000\r\n#Scanner\r\n"));
 }
 
-TEST_F(Formats, IcfReaderTakesAnyModelLineAndDropsDataPastTheImage) {
-  LoadRandomImage(image, 14, {});
-  const ImageBytes bytes = image.GetArry();
-  ASSERT_TRUE(image.SaveICFFile(dir.File("a.icf")));
-  std::string text = ReadAll(dir.File("a.icf"));
-  text.replace(0, 8, "anything");
-  text += "gggghg" + std::string(32, 'p') + "\n";  // a 253rd block
-  WriteAll(dir.File("b.icf"), text);
-  image.Init();
-  ASSERT_TRUE(image.OpenICFFile(dir.File("b.icf")));
-  EXPECT_EQ(image.GetArry(), bytes);
-}
-
-// RT Systems ".icf" -------------------------------------------------------------------
-
 TEST_F(Formats, RtSystemsFileIsRecognisedAndReadAtItsOffset) {
   std::string rt = "ICF file by another program\r\n";
   rt.resize(5580, 'h');
   for (int a = 0; a < kImageSize; ++a) rt += static_cast<char>(a * 7);
-  rt += "trailing data";
-  WriteAll(dir.File("rt.icf"), rt);
+  WriteAll(dir.File("rt.icf"), rt + "trailing data");
   EXPECT_TRUE(image.IsRTFile(dir.File("rt.icf")));
   for (auto open : {&clsICR2::OpenRTFile, &clsICR2::OpenICFFile}) {
     image.Init();
     ChannelComments[5] = "stays";
     ASSERT_TRUE((image.*open)(dir.File("rt.icf")));
     const ImageBytes bytes = image.GetArry();
-    for (int a = 0; a < kImageSize; ++a) ASSERT_EQ(bytes[a], static_cast<std::uint8_t>(a * 7));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), rt.substr(5580));
     EXPECT_EQ(ChannelComments[5], "stays");
     EXPECT_FALSE(image.IsDataChanged());
   }
-
   ASSERT_TRUE(image.SaveICFFile(dir.File("icom.icf")));
-  EXPECT_FALSE(image.IsRTFile(dir.File("icom.icf")));
   WriteAll(dir.File("empty.icf"), "");
-  EXPECT_FALSE(image.IsRTFile(dir.File("empty.icf")));
   WriteAll(dir.File("ic.icf"), "IC\r\nF");
-  EXPECT_FALSE(image.IsRTFile(dir.File("ic.icf")));
-  EXPECT_FALSE(image.IsRTFile(dir.File("missing.icf")));
+  for (const char* name : {"icom.icf", "empty.icf", "ic.icf", "missing.icf"}) {
+    EXPECT_FALSE(image.IsRTFile(dir.File(name))) << name;
+  }
 }
 
 // ".ic2" ------------------------------------------------------------------------------
@@ -244,12 +229,10 @@ TEST_F(Formats, Ic2Layout) {
   EXPECT_EQ(lines[252], "");
   EXPECT_EQ(lines[253], "#banknames");
   EXPECT_EQ(lines[264], "&Bandplan");
-  EXPECT_EQ(lines[265], "");
   EXPECT_TRUE(text.ends_with("&Bandplan\r\n\r\n"));
 }
 
 TEST_F(Formats, Ic2TrailerIsKeptFromTheFileOpened) {
-  image.Init();
   ASSERT_TRUE(image.SaveArcFile(dir.File("defaults.ic2")));
   std::string text = ReadAll(dir.File("defaults.ic2"));
   text.replace(text.find("Emergency"), 9, "Airband  ");
@@ -302,20 +285,6 @@ TEST_F(Formats, Ic2CommentParts) {
   EXPECT_EQ(ChannelComments[17], "");
 }
 
-TEST_F(Formats, Ic2DataLinesPast252AreIgnored) {
-  LoadRandomImage(image, 15, {});
-  const ImageBytes bytes = image.GetArry();
-  ASSERT_TRUE(image.SaveArcFile(dir.File("a.ic2")));
-  std::string text = ReadAll(dir.File("a.ic2"));
-  const std::size_t blank = text.find("\r\n\r\n");
-  text.insert(blank + 2, "0FC010" + std::string(32, 'F') + "00 #1extra\r\n");
-  WriteAll(dir.File("b.ic2"), text);
-  image.Init();
-  ASSERT_TRUE(image.OpenArcFile(dir.File("b.ic2")));
-  EXPECT_EQ(image.GetArry(), bytes);
-  EXPECT_TRUE(ArcTrailer.starts_with("#banknames"));
-}
-
 // ".tr2" ------------------------------------------------------------------------------
 
 TEST_F(Formats, Tr2Layout) {
@@ -328,43 +297,23 @@ TEST_F(Formats, Tr2Layout) {
   ASSERT_TRUE(image.SaveBinary(path));
   EXPECT_EQ(ReadAll(path),
             std::string(kImageSize, '\0') + "MemLabel(0)=abc\nMemLabel(449)= x=y \n");
-  image.Init();
-  ASSERT_TRUE(image.OpenBinary(path));
-  EXPECT_EQ(ChannelComments[1], "abc");
-  EXPECT_EQ(ChannelComments[2], "");
-  EXPECT_EQ(ChannelComments[450], " x=y ");
 }
 
 TEST_F(Formats, Tr2LabelRecords) {
   const std::string records =
-      "MemLabel(0)=first\n"
-      "MemLabel(450)=out of range\n"
-      "MemLabel(-1)=negative\n"
-      "MemLabel(x)=not a number\n"
-      "MemLabel(5=no bracket\n"
-      "short\n"
-      "\n"
-      "MemLabel()=empty number\n"
-      "Anything(9)=prefix not checked\r\n"
-      "MemLabel(3)=unfinished";
+      "MemLabel(0)=first\nMemLabel(450)=out of range\nMemLabel(-1)=negative\n"
+      "MemLabel(x)=not a number\nMemLabel(5=no bracket\nshort\n\nMemLabel()=empty number\n"
+      "Anything(9)=prefix not checked\r\nMemLabel(3)=unfinished";
   WriteAll(dir.File("labels.tr2"), std::string(kImageSize, '\x33') + records);
   ChannelComments[4] = "kept";
   ASSERT_TRUE(image.OpenBinary(dir.File("labels.tr2")));
   EXPECT_EQ(ChannelComments[1], "first");
   EXPECT_EQ(ChannelComments[10], "prefix not checked");
   EXPECT_EQ(ChannelComments[4], "kept") << "a record without its line feed is not read";
-  EXPECT_EQ(ChannelComments[6], "");
   int filled = 0;
   for (int n = 1; n <= kChannelCount; ++n) filled += !ChannelComments[n].empty();
   EXPECT_EQ(filled, 3);
   EXPECT_TRUE(image.IsFileLoaded());
-}
-
-TEST_F(Formats, Tr2SavedOverALongerFileLeavesNothingOld) {
-  const std::string path = dir.File("long.tr2");
-  WriteAll(path, std::string(9000, 'Z'));
-  ASSERT_TRUE(image.SaveBinary(path));
-  EXPECT_EQ(ReadAll(path).size(), static_cast<std::size_t>(kImageSize));
 }
 
 }  // namespace

@@ -9,22 +9,12 @@
 
 namespace {
 
-TEST(Module1, IsEven) {
-  EXPECT_TRUE(IsEven(0));
-  EXPECT_TRUE(IsEven(402));
-  EXPECT_FALSE(IsEven(401));
-  EXPECT_FALSE(IsEven(-3));
-  EXPECT_TRUE(IsEven(-4));
-}
-
-TEST(Module1, Hex2Dec) {
-  struct Case {
-    const char* text;
-    long long value;
-  };
-  const Case cases[] = {{"1A", 26},      {"00ff", 255}, {"", 0},        {"0", 0},
-                        {"FFFF", 65535}, {"a", 10},     {"0FB0", 4016}, {"7fffffff", 2147483647}};
-  for (const Case& c : cases) EXPECT_EQ(Hex2Dec(c.text), c.value) << c.text;
+TEST(Module1, IsEvenAndHex2Dec) {
+  for (int n : {0, 402, -4}) EXPECT_TRUE(IsEven(n)) << n;
+  for (int n : {401, -3}) EXPECT_FALSE(IsEven(n)) << n;
+  const std::pair<const char*, long long> cases[] = {
+      {"1A", 26}, {"00ff", 255}, {"", 0}, {"0FB0", 4016}, {"7fffffff", 2147483647}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(Hex2Dec(text), value) << text;
 }
 
 TEST(Module1, FileExists) {
@@ -41,35 +31,26 @@ TEST(Module1, FileExists) {
 }
 
 TEST(Module1, TvSoundCarriers) {
-  struct Case {
-    long long channel;
-    const char* text;
-  };
-  const Case cases[] = {{2, "59.750"},   {4, "71.750"},   {5, "81.750"},   {6, "87.750"},
-                        {7, "179.750"},  {12, "209.750"}, {13, "215.750"}, {14, "475.750"},
-                        {69, "805.750"}, {1, ""},         {70, ""},        {0, ""},
-                        {-2, ""}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(TVChannelFreq(c.channel), c.text) << c.channel;
-    EXPECT_EQ(TVChannelFreq(std::to_string(c.channel)), c.text) << c.channel;
+  const std::pair<long long, const char*> cases[] = {
+      {2, "59.750"},  {4, "71.750"},   {5, "81.750"},   {6, "87.750"},
+      {7, "179.750"}, {13, "215.750"}, {14, "475.750"}, {69, "805.750"},
+      {1, ""},        {70, ""},        {0, ""},         {-2, ""}};
+  for (const auto& [channel, text] : cases) {
+    EXPECT_EQ(TVChannelFreq(channel), text) << channel;
+    EXPECT_EQ(TVChannelFreq(std::to_string(channel)), text) << channel;
   }
-  EXPECT_EQ(TVChannelFreq("12.5"), "");
-  EXPECT_EQ(TVChannelFreq("x"), "");
-  EXPECT_EQ(TVChannelFreq("1" + std::string(400, '0')), "");
-  // Channels within each band are 6 MHz apart.
-  for (long long n = 15; n <= 69; ++n) {
+  EXPECT_EQ(TVChannelFreq("12.5") + TVChannelFreq("x") + TVChannelFreq("1" + std::string(400, '0')),
+            "");
+  // Channels within each band (2-4, 5-6, 7-13, 14-69) are 6 MHz apart.
+  for (long long n = 3; n <= 69; ++n) {
+    if (n == 5 || n == 7 || n == 14) continue;
     EXPECT_EQ(std::stod(TVChannelFreq(n)) - std::stod(TVChannelFreq(n - 1)), 6.0) << n;
   }
-}
-
-TEST(Module1, IsTVFreqComparesText) {
-  EXPECT_TRUE(IsTVFreq("805.750"));
-  EXPECT_TRUE(IsTVFreq("59.750"));
-  EXPECT_FALSE(IsTVFreq("811.750"));
-  EXPECT_FALSE(IsTVFreq("65.750 "));
-  EXPECT_FALSE(IsTVFreq("59.75"));
-  EXPECT_FALSE(IsTVFreq("59.7500"));
-  EXPECT_FALSE(IsTVFreq(""));
+  // IsTVFreq compares the text exactly.
+  for (const char* text : {"805.750", "59.750"}) EXPECT_TRUE(IsTVFreq(text)) << text;
+  for (const char* text : {"811.750", "65.750 ", "59.75", "59.7500", ""}) {
+    EXPECT_FALSE(IsTVFreq(text)) << text;
+  }
 }
 
 }  // namespace
