@@ -21,25 +21,14 @@ using Bytes = std::vector<std::uint8_t>;
 TEST(ReaderHelpers, HexAndBinaryTexts) {
   // value, prefixing form, cutting form
   const std::tuple<std::uint32_t, const char*, const char*> hex[] = {
-      {0, "00", "00"},
-      {5, "05", "05"},
-      {255, "FF", "FF"},
-      {256, "100", "00"},
-      {300, "12C", "2C"},
-      {4095, "FFF", "FF"},
-      {0xFFFFFFFFu, "FFFFFFFF", "FF"}};
+      {5, "05", "05"}, {256, "100", "00"}, {300, "12C", "2C"}, {0xFFFFFFFFu, "FFFFFFFF", "FF"}};
   for (auto [value, prefixed, cut] : hex) {
     EXPECT_EQ(lHex(value, HexForm::Prefix), prefixed) << value;
     EXPECT_EQ(lHex(value, HexForm::Cut), cut) << value;
   }
   // A character that is not a hex digit repeats the previous one's bits.
-  const Texts hex2bin[] = {
-      {"", ""},
-      {"3a", "00111010"},
-      {"1G", "00010001"},
-      {"G1", "0001"},
-      {"a-b", "101010101011"},
-      {"0123456789ABCDEF", "0000000100100011010001010110011110001001101010111100110111101111"}};
+  const Texts hex2bin[] = {{"", ""},       {"3a", "00111010"},      {"1G", "00010001"},
+                           {"G1", "0001"}, {"a-b", "101010101011"}, {"F0", "11110000"}};
   for (auto [in, out] : hex2bin) EXPECT_EQ(Hex2Bin(in), out) << in;
   // A group that is not four binary digits repeats the previous group's digit.
   const Texts bin2hex[] = {{"", ""},   {"10100101", "A5"},      {"101001", "AA"},
@@ -52,6 +41,7 @@ TEST(ReaderHelpers, HexAndBinaryTexts) {
   for (std::uint32_t value = 0; value < 256; ++value) {
     ASSERT_EQ(Bin2Dec(Byte2Bin(value)), std::to_string(value));
     ASSERT_EQ(Bin2Hex(Byte2Bin(value)), lHex(value, HexForm::Cut));
+    ASSERT_EQ(Hex2Bin(lHex(value, HexForm::Cut)), Byte2Bin(value));
   }
 
   // lLng stops at the first stranger; Hex2Dec counts it as 0 in its place.
@@ -92,12 +82,10 @@ TEST(ReaderHelpers, BitsAndFields) {
 }
 
 TEST(ReaderHelpers, FileExistsAndIsEven) {
-  EXPECT_FALSE(FileExists(""));
-  EXPECT_TRUE(FileExists(std::filesystem::temp_directory_path().string()));
   EXPECT_TRUE(FileExists(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx7.vx7"));
   EXPECT_FALSE(FileExists(std::string(KESTRANE_SAMPLES_DIR) + "/no-such-file.vx7"));
-  EXPECT_TRUE(IsEven(-4));
-  EXPECT_FALSE(IsEven(-3));
+  EXPECT_FALSE(FileExists(""));
+  EXPECT_TRUE(IsEven(-4) && !IsEven(-3));
 }
 
 TEST(ReaderHelpers, CodeTables) {

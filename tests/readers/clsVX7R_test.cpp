@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "FieldCheck.h"
 #include "ScratchFile.h"
 
 using readers::clsVX7R;
@@ -17,6 +18,7 @@ using readers::MainWindowHost;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using R = clsVX7R;  // short, for the tables
 using Getter = std::string (clsVX7R::*)(int) const;
 using Setter = void (clsVX7R::*)(int, std::string_view);
 
@@ -82,27 +84,18 @@ TEST(VX7Addressing, OutOfRangeNumbersAreRefusedQuietly) {
   clsVX7R vx7;
   const Bytes before = Peek(vx7, 0, clsVX7R::kImageSize);
   const Getter getters[] = {
-      &clsVX7R::GetMemFreq, &clsVX7R::GetMemTag,      &clsVX7R::GetMemStep,
-      &clsVX7R::GetMemMode, &clsVX7R::GetMemScanMode, &clsVX7R::GetRptShift,
-      &clsVX7R::GetShift,   &clsVX7R::GetSql,         &clsVX7R::GetTsql,
-      &clsVX7R::GetDCS,     &clsVX7R::GetIcon,        &clsVX7R::GetMemIsMasked,
-      &clsVX7R::GetTXPwr,   &clsVX7R::Getmemoryblock, &clsVX7R::GetRawTag};
-  const std::pair<Setter, const char*> setters[] = {{&clsVX7R::SetMemFreq, "146520"},
-                                                    {&clsVX7R::SetShift, "000600"},
-                                                    {&clsVX7R::SetMemTag, "ABC"},
-                                                    {&clsVX7R::SetMemStep, "10 KHz"},
-                                                    {&clsVX7R::SetMemMode, "AM"},
-                                                    {&clsVX7R::SetMemScanMode, "Skip"},
-                                                    {&clsVX7R::SetRptShift, "DUP"},
-                                                    {&clsVX7R::SetSql, "TONE"},
-                                                    {&clsVX7R::SetTXPwr, "MAX"},
-                                                    {&clsVX7R::SetHalfDev, "HALF"},
-                                                    {&clsVX7R::SetCPUShift, "ON"},
-                                                    {&clsVX7R::SetTsql, "100.0"},
-                                                    {&clsVX7R::SetDCS, "754"},
-                                                    {&clsVX7R::SetRawTag, "0B0B0B0B0B0B0B0B"},
-                                                    {&clsVX7R::SetChrSetByte, "11111111"},
-                                                    {&clsVX7R::SetMemoryBlock, ""}};
+      &R::GetMemFreq,  &R::GetMemTag,      &R::GetMemStep, &R::GetMemMode,     &R::GetMemScanMode,
+      &R::GetRptShift, &R::GetShift,       &R::GetSql,     &R::GetTsql,        &R::GetDCS,
+      &R::GetIcon,     &R::GetMemIsMasked, &R::GetTXPwr,   &R::Getmemoryblock, &R::GetRawTag};
+  // clang-format off
+  const std::pair<Setter, const char*> setters[] = {
+      {&R::SetMemFreq, "146520"}, {&R::SetShift, "000600"}, {&R::SetMemTag, "ABC"},
+      {&R::SetMemStep, "10 KHz"}, {&R::SetMemMode, "AM"}, {&R::SetRptShift, "DUP"},
+      {&R::SetMemScanMode, "Skip"}, {&R::SetSql, "TONE"}, {&R::SetTXPwr, "MAX"},
+      {&R::SetHalfDev, "HALF"}, {&R::SetCPUShift, "ON"}, {&R::SetTsql, "100.0"},
+      {&R::SetDCS, "754"}, {&R::SetRawTag, "0B0B0B0B0B0B0B0B"},
+      {&R::SetChrSetByte, "11111111"}, {&R::SetMemoryBlock, ""}};
+  // clang-format on
   for (int n : {0, -1, 451, 100000}) {
     for (Getter get : getters) EXPECT_EQ((vx7.*get)(n), "") << n;
     EXPECT_FALSE(vx7.GetMemIsDefined(n));
@@ -180,10 +173,8 @@ TEST(VX7Fields, FrequencyAndOffsetTexts) {
 
 TEST(VX7Tags, CharacterCodesBothWays) {
   const std::pair<const char*, const char*> codes[] = {
-      {"00", "0"},    {"0A", " "},    {"0B", "A"},  {"24", "Z"}, {"25", "a"},    {"3E", "z"},
-      {"3F", "."},    {"40", ","},    {"44", "\""}, {"4F", "/"}, {"50", "="},    {"55", "["},
-      {"56", "\xA9"}, {"57", "]"},    {"5A", "\\"}, {"5D", "}"}, {"5E", "\xA9"}, {"FF", "\xA9"},
-      {"0b", "A"},    {"G1", "\xA9"}, {"", "\xA9"}};
+      {"00", "0"}, {"0A", " "}, {"0B", "A"},    {"24", "Z"},    {"25", "a"}, {"3E", "z"},
+      {"3F", "."}, {"5D", "}"}, {"56", "\xA9"}, {"5E", "\xA9"}, {"0b", "A"}, {"G1", "\xA9"}};
   for (auto [code, character] : codes) EXPECT_EQ(clsVX7R::DecodeChar(code), character) << code;
   // Every code with a character encodes back to itself; the space is 0x0A.
   for (std::uint32_t code = 0; code < 256; ++code) {
@@ -215,67 +206,46 @@ TEST(VX7Tags, MemoryTagBothWays) {
   EXPECT_EQ(Peek(vx7, Record(5) + 14), Bytes{0});  // the byte after the tag
 }
 
-TEST(VX7Fields, EnumeratedCodesIncludingOutOfRange) {
-  // record offset, stored byte, getter, text
-  const std::tuple<std::size_t, std::uint8_t, Getter, const char*> rows[] = {
-      {1, 0x02, &clsVX7R::GetMemStep, "12.5 KHz"}, {1, 0x08, &clsVX7R::GetMemStep, "9 KHz"},
-      {1, 0x09, &clsVX7R::GetMemStep, ""},         {1, 0xFF, &clsVX7R::GetMemStep, ""},
-      {1, 0xF0, &clsVX7R::GetMemStep, "5 KHz"},    {1, 0x10, &clsVX7R::GetRptShift, "-RPT"},
-      {1, 0x20, &clsVX7R::GetRptShift, "+RPT"},    {1, 0x3F, &clsVX7R::GetRptShift, "DUP"},
-      {1, 0x40, &clsVX7R::GetTXPwr, "LOW"},        {1, 0x80, &clsVX7R::GetTXPwr, "HIGH"},
-      {5, 0x01, &clsVX7R::GetMemMode, "AM"},       {5, 0x02, &clsVX7R::GetMemMode, "WFM"},
-      {5, 0x03, &clsVX7R::GetMemMode, "???"},      {5, 0xFC, &clsVX7R::GetMemMode, "NFM"},
-      {5, 0x00, &clsVX7R::GetIcon, "1"},           {5, 0xFF, &clsVX7R::GetIcon, "64"},
-      {0, 0x20, &clsVX7R::GetHalfDev, "HALF"},     {0, 0xDF, &clsVX7R::GetHalfDev, "NORM"},
-      {0, 0x10, &clsVX7R::GetCPUShift, "ON"},      {0, 0xEF, &clsVX7R::GetCPUShift, "OFF"},
-      {18, 49, &clsVX7R::GetTsql, "254.1"},        {18, 50, &clsVX7R::GetTsql, "100.0"},
-      {18, 255, &clsVX7R::GetTsql, "100.0"},       {19, 103, &clsVX7R::GetDCS, "754"},
-      {19, 104, &clsVX7R::GetDCS, "023"},          {20, 4, &clsVX7R::GetSql, "D CODE"},
-      {20, 6, &clsVX7R::GetSql, "DC TONE"},        {20, 7, &clsVX7R::GetSql, ""}};
-  for (auto [offset, byte, get, text] : rows) {
-    clsVX7R vx7;
-    Poke(vx7, Record(9) + offset, {byte});
-    EXPECT_EQ((vx7.*get)(9), text) << offset << " " << int{byte};
-  }
-}
+// Enumerated fields of the record, read and written through the field round trip.
+// clang-format off
+const RecordField<clsVX7R> kFields[] = {
+    {0, 0x20, &R::GetHalfDev, &R::SetHalfDev, -1, {}, {{0x20, "HALF"}, {0xDF, "NORM"}}},
+    {0, 0x10, &R::GetCPUShift, &R::SetCPUShift, 0, {}, {{0x10, "ON"}}},
+    {1, 0x30, &R::GetRptShift, &R::SetRptShift, -1, {}, {{0x10, "-RPT"}, {0x3F, "DUP"}}},
+    {1, 0x0F, &R::GetMemStep, &R::SetMemStep, -1, {},
+     {{0x08, "9 KHz"}, {0x09, ""}, {0xF2, "12.5 KHz"}}},
+    {5, 0xFC, &R::GetIcon, &R::SetIcon, -1, {}, {{0x00, "1"}, {0xFF, "64"}}},
+    {5, 0x03, &R::GetMemMode, &R::SetMemMode, 0, {"???"},
+     {{0x02, "WFM"}, {0xFC, "NFM"}, {0x03, "???"}}},
+    {18, 0xFF, &R::GetTsql, &R::SetTsql, 0, {}, {{49, "254.1"}, {50, "100.0"}}},
+    {19, 0xFF, &R::GetDCS, &R::SetDCS, 0, {}, {{103, "754"}, {104, "023"}}},
+    {20, 0xFF, &R::GetSql, &R::SetSql, -1, {}, {{6, "DC TONE"}, {7, ""}}},
+};
+// clang-format on
 
-TEST(VX7Fields, SettersKeepTheOtherBits) {
-  // record offset, byte before, setter, text, byte after
-  const std::tuple<std::size_t, std::uint8_t, Setter, const char*, std::uint8_t> rows[] = {
-      {1, 0xF0, &clsVX7R::SetMemStep, "12.5 KHz", 0xF2},
-      {1, 0xF2, &clsVX7R::SetMemStep, "9 KHz", 0xF8},
-      {1, 0xF2, &clsVX7R::SetMemStep, "9 kHz", 0xF2},
-      {5, 0xFF, &clsVX7R::SetMemMode, "NFM", 0xFC},
-      {5, 0xFC, &clsVX7R::SetMemMode, "WFM", 0xFE},
-      {5, 0xFF, &clsVX7R::SetMemMode, "???", 0xFC},
-      {1, 0xCF, &clsVX7R::SetRptShift, "-RPT", 0xDF},
-      {1, 0x30, &clsVX7R::SetRptShift, "SIMP", 0x00},
-      {1, 0x30, &clsVX7R::SetRptShift, "+DUP", 0x30},
-      {1, 0x3F, &clsVX7R::SetTXPwr, "L2", 0x7F},
-      {1, 0x3F, &clsVX7R::SetTXPwr, "L3", 0xBF},
-      {1, 0x3F, &clsVX7R::SetTXPwr, "MAX", 0xFF},
-      {1, 0xFF, &clsVX7R::SetTXPwr, "L1", 0x3F},
-      {1, 0x3F, &clsVX7R::SetTXPwr, "HIGH", 0x3F},
-      {0, 0x00, &clsVX7R::SetHalfDev, "HALF", 0x20},
-      {0, 0x20, &clsVX7R::SetHalfDev, "half", 0x20},
-      {0, 0x00, &clsVX7R::SetCPUShift, "ON", 0x10},
-      {0, 0xFF, &clsVX7R::SetCPUShift, "on", 0xEF},
-      {5, 0x02, &clsVX7R::SetIcon, "64", 0xFE},
-      {5, 0x02, &clsVX7R::SetIcon, "N/A", 0x32},
-      {5, 0x02, &clsVX7R::SetIcon, "65", 0x02},
-      {5, 0x02, &clsVX7R::SetIcon, "2.5", 0x02},
-      {20, 9, &clsVX7R::SetSql, "DC TONE", 6},
-      {20, 9, &clsVX7R::SetSql, "T SQL", 9},
-      {18, 9, &clsVX7R::SetTsql, "100.0", 12},
-      {18, 9, &clsVX7R::SetTsql, "100", 0},
-      {19, 9, &clsVX7R::SetDCS, "754", 103},
-      {19, 9, &clsVX7R::SetDCS, "23", 0}};
-  for (auto [offset, before, set, text, after] : rows) {
+TEST(VX7Fields, EnumeratedFieldsRoundTripInTheirOwnBits) {
+  ExpectRecordFields(kFields, 11, Record(11),
+                     [](clsVX7R& r, std::size_t at, std::uint8_t b) { Poke(r, at, {b}); });
+
+  // Power reads LOW or HIGH by bit 7 but is written as one of four levels.
+  const std::tuple<std::uint8_t, const char*, std::uint8_t> power[] = {
+      {0x3F, "L2", 0x7F}, {0x3F, "MAX", 0xFF}, {0xFF, "L1", 0x3F}, {0x3F, "HIGH", 0x3F}};
+  for (auto [before, text, after] : power) {
     clsVX7R vx7;
-    Poke(vx7, Record(11) + offset, {before});
-    (vx7.*set)(11, text);
-    EXPECT_EQ(Peek(vx7, Record(11) + offset), Bytes{after}) << text;
+    Poke(vx7, Record(11) + 1, {before});
+    vx7.SetTXPwr(11, text);
+    EXPECT_EQ(Peek(vx7, Record(11) + 1), Bytes{after}) << text;
   }
+  const std::pair<std::uint8_t, const char*> levels[] = {{0x40, "LOW"}, {0x80, "HIGH"}};
+  for (auto [byte, text] : levels) {
+    clsVX7R vx7;
+    Poke(vx7, Record(11) + 1, {byte});
+    EXPECT_EQ(vx7.GetTXPwr(11), text);
+  }
+  clsVX7R vx7;
+  Poke(vx7, Record(11) + 5, {0x02});
+  vx7.SetIcon(11, "N/A");  // the icon of "no icon"
+  EXPECT_EQ(Peek(vx7, Record(11) + 5), Bytes{0x32});
 }
 
 TEST(VX7Flags, ScanModeMaskAndPriority) {
