@@ -9,6 +9,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   ConnectCommands();
   CreateCellEditors();
   ConnectTransferMenu();
+  ConnectEditMenu();
+  ConnectMemoryTools();
+  ConnectSettingsMenu();
+  ConnectRadioImports();
+  ConnectFileExchange();
   // The design size, in twips; the stored placement replaces it at load.
   resize(9990 / kTwipsPerPixel, 7050 / kTwipsPerPixel);
   Form_Resize();

