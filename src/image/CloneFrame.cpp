@@ -67,6 +67,10 @@ CloneStreamData DecodeCloneStream(std::string_view stream, std::size_t maxBytes)
     if (payload.substr(0, 4) == "Icom") continue;  // the radio's end-of-data frame
 
     ++out.blocks;
+    if (body.size() != kHexRecordLength && out.misfitBlock == 0 && taken < maxBytes) {
+      out.misfitBlock = out.blocks;
+      out.misfitLength = body.size();
+    }
     const std::string expectedHead = HexByte((taken >> 8) & 0xFF) + HexByte(taken & 0xFF) + "10";
     if (body.size() != kHexRecordLength || !AllHex(body) || body.substr(0, 6) != expectedHead ||
         body.substr(38) != CloneChecksum(payload)) {

@@ -58,6 +58,11 @@ struct CloneStreamData {
   bool notHex = false;     // some data digit was not hex (that byte was taken as 0)
   bool overflow = false;   // data beyond maxBytes was dropped
   bool truncated = false;  // the stream ended inside a frame (0xFE 0xFE without a closing 0xFD)
+  // The first frame whose data reached the image (1-based) and whose body was
+  // not a 40-character record, and that body's length; 0 when there is none.
+  // A digit lost from such a body shifts the rest of its data by half a byte.
+  int misfitBlock = 0;
+  std::size_t misfitLength = 0;
 };
 
 // Walks the stream frame by frame. For each frame whose body (less the last two

@@ -107,3 +107,9 @@ std::string NotHexMessage(const std::string& path, std::size_t line) {
   return "The file " + path + " holds image data that is not hexadecimal (line " +
          std::to_string(line) + ").";
 }
+
+std::string MisfitRecordMessage(const std::string& path, const std::string& where,
+                                std::size_t length, std::size_t expected) {
+  return "The file " + path + " is damaged: " + where + " holds " + std::to_string(length) +
+         " characters where a 16-byte record has " + std::to_string(expected) + ".";
+}

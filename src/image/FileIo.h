@@ -45,3 +45,7 @@ inline std::span<const std::uint8_t, kCloneBlockSize> ImageBlock(const ImageByte
 // Messages of the readers.
 std::string TooShortMessage(const std::string& path);
 std::string NotHexMessage(const std::string& path, std::size_t line);
+// `where` names the damaged record ("line 5"); `length` is what it holds and
+// `expected` what a 16-byte record holds in that format.
+std::string MisfitRecordMessage(const std::string& path, const std::string& where,
+                                std::size_t length, std::size_t expected);

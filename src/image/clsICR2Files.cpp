@@ -115,6 +115,13 @@ FileResult clsICR2::OpenICFFile(const std::string& path) {
   std::size_t next = 0;
   for (std::size_t i = 2; i < text.lines.size(); ++i) {
     const std::string_view line = text.lines[i];
+    if (line.empty()) continue;
+    // Pairs are counted, not digits: one digit too few or too many would shift
+    // the rest of the line by half a byte.
+    if (next < image.size() && line.size() != kRecordLength) {
+      return FailLoad(
+          MisfitRecordMessage(path, "line " + std::to_string(i + 1), line.size(), kRecordLength));
+    }
     if (line.size() <= 6) continue;
     if (!StoreHexPairs(ShiftIcf(line.substr(6), -kIcfShift), image, next)) {
       return FailLoad(NotHexMessage(path, i + 1));
@@ -172,6 +179,14 @@ FileResult clsICR2::OpenArcFile(const std::string& path) {
   for (; i < text.lines.size() && !TrimBlanks(text.lines[i]).empty(); ++i) {
     if (i >= static_cast<std::size_t>(kBlockCount)) continue;
     const std::string_view line = text.lines[i];
+    // The record is everything before the comment part (its first "#"), and
+    // must be whole: a digit too few or too many would shift the bytes after it.
+    const std::string record = clsICR2::TrimTrailingSpaces(line.substr(0, line.find('#')));
+    if (record.size() != kHexRecordLength) {
+      return FailLoad(
+          MisfitRecordMessage(path, "the record at the start of line " + std::to_string(i + 1),
+                              record.size(), kHexRecordLength));
+    }
     const std::string_view digits = line.size() > 6 ? line.substr(6, 32) : std::string_view{};
     if (!StoreHexPairs(digits, image, next)) return FailLoad(NotHexMessage(path, i + 1));
     const std::string_view rest =

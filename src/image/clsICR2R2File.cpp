@@ -5,6 +5,7 @@
 
 #include "image/CloneFrame.h"
 #include "image/FileIo.h"
+#include "image/HexText.h"
 #include "image/clsICR2.h"
 
 namespace {
@@ -66,8 +67,16 @@ FileResult clsICR2::OpenFile(const std::string& path) {
   const TextLines text = SplitLines(file.bytes);
   const std::string_view stream = text.lines.empty() ? std::string_view{} : text.lines[0];
   // The blocks are placed one after the other whatever their addresses say,
-  // but the file must hold a whole image of hex digits.
+  // but the file must hold a whole image of hex digits, every block a whole
+  // record: a digit too few or too many would shift the rest of its data.
   const CloneStreamData data = DecodeCloneStream(stream, kImageSize);
+  if (data.misfitBlock > 0) {
+    const unsigned address = static_cast<unsigned>(data.misfitBlock - 1) * kCloneBlockSize;
+    const std::string where = "block " + std::to_string(data.misfitBlock) +
+                              " of line 1 (image address " + HexByte(address >> 8) +
+                              HexByte(address & 0xFF) + ")";
+    return FailLoad(MisfitRecordMessage(path, where, data.misfitLength, kHexRecordLength));
+  }
   if (data.notHex) return FailLoad(NotHexMessage(path, 1));
   if (data.bytes.size() < static_cast<std::size_t>(kImageSize)) {
     return FailLoad(TooShortMessage(path));

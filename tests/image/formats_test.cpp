@@ -104,10 +104,17 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
   for (std::size_t i = 0; i < ic2Lines.size(); ++i) {
     ic2ShortLine += (i == 7 ? ic2Lines[i].substr(0, 20) : ic2Lines[i]) + "\r\n";
   }
+  // The text with one character of line `line` (1-based) replaced by `with`.
+  const auto edit = [](std::string text, int line, std::size_t at, const char* with) {
+    std::size_t start = 0;
+    for (int k = 1; k < line; ++k) start = text.find("\r\n", start) + 2;
+    return text.replace(start + at, 1, with);
+  };
   struct Case {
     int format;  // index in kFormats; 4: OpenRTFile
     const char* name;
     std::string content;
+    const char* said = nullptr;  // part of the message
   };
   std::vector<Case> cases = {
       {0, "251 blocks", r2.substr(0, 251 * 46)},
@@ -122,6 +129,18 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
       {2, "short data line", ic2ShortLine},
       {3, "4031 bytes", tr2.substr(0, 4031)},
       {4, "9611 bytes", "ICF" + std::string(9608, 'x')},
+      // A digit lost from a data line would shift the rest of the line by half a byte.
+      {0, "block 1", edit(r2, 1, 5, ""), "block 1 of line 1 (image address 0000) holds 39 "},
+      {0, "block 100", edit(r2, 1, 99 * 46 + 25, ""), "block 100 of line 1 (image address 0630)"},
+      {0, "block 252", edit(r2, 1, 251 * 46 + 44, ""), "block 252 of line 1 (image address 0FB0)"},
+      {1, "line 3", edit(icf, 3, 0, ""),
+       "line 3 holds 37 characters where a 16-byte record has 38"},
+      {1, "line 100", edit(icf, 100, 20, ""), "line 100 holds 37"},
+      {1, "line 254", edit(icf, 254, 37, ""), "line 254 holds 37"},
+      {2, "line 1", edit(ic2, 1, 0, ""), "the record at the start of line 1 holds 39 characters"},
+      {2, "line 100", edit(ic2, 100, 20, ""), "line 100 holds 39"},
+      {2, "line 252", edit(ic2, 252, 39, ""), "line 252 holds 39"},
+      {2, "digit too many", edit(ic2, 5, 12, "77"), "line 5 holds 41"},
   };
   for (int format = 0; format <= 4; ++format) cases.push_back({format, "empty", ""});
   for (const Case& c : cases) {
@@ -134,6 +153,9 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
                                            : image.OpenRTFile(dir.File("bad"));
     EXPECT_FALSE(result) << what;
     EXPECT_FALSE(result.error.empty()) << what;
+    if (c.said) {
+      EXPECT_NE(result.error.find(c.said), std::string::npos) << result.error;
+    }
     EXPECT_TRUE(IsReset(image)) << what;
     EXPECT_EQ(ArcTrailer, "kept\r\n") << what;
   }
@@ -272,7 +294,7 @@ TEST_F(Formats, Ic2CommentParts) {
       {"scan edge with #2", 201, " #1e #2f", 403, "e #2f", "e #2f"},
   };
   for (const Case& c : cases) lines[c.line] = lines[c.line].substr(0, 40) + c.part;
-  lines[8] = lines[8].substr(0, 39);  // cut inside the checksum: no comment part at all
+  lines[8] = lines[8].substr(0, 40);  // no comment part at all
   std::string text;
   for (const std::string& line : lines) text += line + "\n";  // LF only
   WriteAll(dir.File("parts.ic2"), text);
