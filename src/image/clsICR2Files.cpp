@@ -57,13 +57,25 @@ std::string ShiftIcf(std::string_view text, int by) {
   return shifted;
 }
 
+// A comment as written on an ".ic2" line. "#2" marks the second comment of a
+// line, and readers split there, so a "#2" inside a comment would move the rest
+// of it into the next channel: it is written as "# 2". A line then holds no
+// "#2" but its own mark, whichever way a reader looks for it.
+std::string ArcComment(std::string_view comment) {
+  std::string text = OneLine(comment);
+  for (std::size_t at = text.find("#2"); at != std::string::npos; at = text.find("#2", at + 3)) {
+    text.insert(at + 1, 1, ' ');
+  }
+  return text;
+}
+
 // Comment part of ".ic2" data line `index` (0-251): lines 0-199 carry two memory
 // channels, 200-224 the A edge of a scan-edge pair, the rest nothing.
 std::string ArcCommentPart(int index) {
   const int first = 2 * index + 1;
   if (first > kChannelCount) return "";
-  std::string part = " #1" + OneLine(ChannelComments[first]);
-  if (first < kArcPairChannels) part += "     #2" + OneLine(ChannelComments[first + 1]);
+  std::string part = " #1" + ArcComment(ChannelComments[first]);
+  if (first < kArcPairChannels) part += "     #2" + ArcComment(ChannelComments[first + 1]);
   return part;
 }
 

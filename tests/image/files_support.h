@@ -26,15 +26,15 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
 }
 
 // Comments that shift or break lines when written carelessly: commas, quotes,
-// apostrophes, "=", leading blanks, line breaks, an empty one, 255 characters,
-// bytes 0x80-0xFF.
+// apostrophes, "=", ".ic2" marks, leading blanks, line breaks, an empty one,
+// 255 characters, bytes 0x80-0xFF.
 inline Comments AwkwardComments() {
   Comments comments;
   std::string high;
   for (int c = 0x80; c <= 0xFF; ++c) high += static_cast<char>(c);
   const std::string pool[] = {"Tower, north", "",       "it's",
                               "a=b",          "  lead", high,
-                              "#hash",        "comma,", "say \"hi\", \"there",
+                              "#hash ##2#22", "comma,", "say \"hi\", \"there",
                               "two\r\nlines", "c\nd",   std::string(255, 'x'),
                               "caf\xE9 \xB0"};
   for (int n = 1; n <= kChannelCount; ++n) comments[n] = pool[n % std::size(pool)];
@@ -113,6 +113,10 @@ inline const Format kFormats[] = {
        for (int n = 1; n <= kChannelCount; ++n) {
          const int from = n > 400 && n % 2 == 0 ? n - 1 : n;
          back[n] = clsICR2::TrimTrailingSpaces(Blanked(written[from]));
+         // "#2" starts a line's second comment: inside one it is written "# 2".
+         for (std::size_t at; (at = back[n].find("#2")) != std::string::npos;) {
+           back[n].insert(at + 1, " ");
+         }
        }
        return back;
      }},
