@@ -113,3 +113,9 @@ std::string MisfitRecordMessage(const std::string& path, const std::string& wher
   return "The file " + path + " is damaged: " + where + " holds " + std::to_string(length) +
          " characters where a 16-byte record has " + std::to_string(expected) + ".";
 }
+
+std::string IncompleteCommentsMessage(const std::string& path, int whole) {
+  return "The file " + path + " ends inside its channel comments: only " + std::to_string(whole) +
+         " of the 450 comments could be read whole.\r\n"
+         "The channels have been loaded. Save under another name to keep this file as it is.";
+}

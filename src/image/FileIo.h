@@ -49,3 +49,5 @@ std::string NotHexMessage(const std::string& path, std::size_t line);
 // `expected` what a 16-byte record holds in that format.
 std::string MisfitRecordMessage(const std::string& path, const std::string& where,
                                 std::size_t length, std::size_t expected);
+// An ".r2" file cut inside its comment line: `whole` comments were read whole.
+std::string IncompleteCommentsMessage(const std::string& path, int whole);

@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "image/CloneFrame.h"
@@ -36,9 +37,13 @@ inline constexpr std::array<std::string_view, 50> CtcssToneList = {
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 
 // Outcome of a file operation: on failure `error` is a sentence to show the user.
+// A read that succeeded but found part of the file missing says so in `warning`.
 struct FileResult {
+  FileResult(bool succeeded = true, std::string failure = {})
+      : ok(succeeded), error(std::move(failure)) {}
   bool ok = true;
   std::string error;
+  std::string warning;
   explicit operator bool() const { return ok; }
 };
 

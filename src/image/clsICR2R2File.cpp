@@ -26,20 +26,31 @@ std::string R2Comment(std::string_view comment) {
 // after a comment that ends with a comma and shift every later comment; for
 // every comment without a double quote in it the two cuts agree. Items past
 // 450 are ignored.
-void ReadR2Comments(std::string_view line, std::array<std::string, kChannelCount + 1>& comments) {
-  if (line.empty()) return;
+//
+// Returns how many comments were read whole, at most 450. A file cut inside
+// this line gives fewer: its last item lacks the closing quote, or items are
+// missing. A cut just after the comma that follows a closing quote leaves that
+// comma behind, which is not part of the comment.
+int ReadR2Comments(std::string_view line, std::array<std::string, kChannelCount + 1>& comments) {
+  if (line.empty()) return 0;
   static constexpr std::string_view kSeparator = "\",\"";
   std::size_t start = 0;
   for (int n = 1; n <= kChannelCount; ++n) {
     const std::size_t cut = line.find(kSeparator, start);
     std::string_view item =
         line.substr(start, cut == std::string_view::npos ? line.npos : cut - start);
+    const bool last = cut == std::string_view::npos;
+    if (last && item.ends_with("\",")) item.remove_suffix(1);
+    // A last item is whole when it ends with its closing quote (in the first
+    // item, a quote other than the opening one).
+    const bool closed = !last || (item.ends_with('"') && item.size() > (n == 1 ? 1u : 0u));
     if (item.starts_with('"')) item.remove_prefix(1);
     if (item.ends_with('"')) item.remove_suffix(1);
     comments[n] = std::string(item);
-    if (cut == std::string_view::npos) break;
+    if (last) return closed ? n : n - 1;
     start = cut + kSeparator.size();
   }
+  return kChannelCount;
 }
 
 }  // namespace
@@ -84,9 +95,14 @@ FileResult clsICR2::OpenFile(const std::string& path) {
   ImageBytes image;
   std::copy(data.bytes.begin(), data.bytes.end(), image.begin());
   auto comments = ChannelComments;
-  if (text.lines.size() > 1) ReadR2Comments(text.lines[1], comments);
+  FileResult result;
+  // An empty second line is no comment line at all; a cut file never ends so.
+  if (text.lines.size() > 1 && !text.lines[1].empty()) {
+    const int whole = ReadR2Comments(text.lines[1], comments);
+    if (whole < kChannelCount) result.warning = IncompleteCommentsMessage(path, whole);
+  }
   CommitLoad(image, comments);
-  return {};
+  return result;
 }
 
 FileResult clsICR2::SaveFile(const std::string& path, bool withComments) {

@@ -211,6 +211,11 @@ bool Form1::OpenImageFile(const std::string& path, bool addToMRU) {
   FillGrid();
   EnableGUI();
   if (addToMRU) AddToMRU(path);
+  // Part of the file was missing (an ".r2" cut inside its comments): the
+  // channels are shown, and the user hears of it before saving over the file.
+  if (!result.warning.empty()) {
+    MsgBox(ToMessageText(result.warning), vbOKOnly | vbExclamation, kMsgTitle);
+  }
   return true;
 }
 

@@ -46,6 +46,7 @@ TEST_F(Formats, RoundTripOfARandomImageAndASecondCycle) {
     image.Init();
     const FileResult opened = f.open(image, first);
     ASSERT_TRUE(opened) << f.name << ": " << opened.error;
+    EXPECT_EQ(opened.warning, "") << f.name;
     EXPECT_EQ(image.GetArry(), bytes) << f.name;
     EXPECT_TRUE(image.IsFileLoaded()) << f.name;
     EXPECT_FALSE(image.IsDataChanged()) << f.name;

@@ -61,26 +61,43 @@ TEST_F(R2File, CommentLineIsReadAsTheItemsSay) {
     const char* name;
     std::string tail;  // after the data line
     std::vector<std::pair<int, std::string>> expected;
+    int whole = kChannelCount;  // comments read whole; fewer: the user is warned
   };
   std::string tooMany;
   for (int n = 1; n <= 460; ++n) tooMany += (n > 1 ? ",\"" : "\"") + std::to_string(n) + "\"";
+  const std::string all = "\r\n" + tooMany.substr(0, tooMany.find(",\"451"));
+  const std::size_t at47 = all.find("\"47\"");
   const Case cases[] = {
-      {"comma inside", "\r\n\"a,b\",\"c\"\r\n", {{1, "a,b"}, {2, "c"}, {3, ""}}},
-      {"comma at the end", "\r\n\"a,\",\"b,\",\"c\"\r\n", {{1, "a,"}, {2, "b,"}, {3, "c"}}},
-      {"leading quote kept on channel 1 only", "\r\n\"\"x\",\"\"y\"\r\n", {{1, "\"x"}, {2, "y"}}},
-      {"empty items", "\r\n\"\",\"\",\"z\"\r\n", {{1, ""}, {2, ""}, {3, "z"}}},
-      {"no quotes", "\r\nplain\r\n", {{1, "plain"}, {2, ""}}},
+      {"comma inside", "\r\n\"a,b\",\"c\"\r\n", {{1, "a,b"}, {2, "c"}, {3, ""}}, 2},
+      {"comma at the end", "\r\n\"a,\",\"b,\",\"c\"\r\n", {{1, "a,"}, {2, "b,"}, {3, "c"}}, 3},
+      {"leading quote kept on 1 only", "\r\n\"\"x\",\"\"y\"\r\n", {{1, "\"x"}, {2, "y"}}, 2},
+      {"empty items", "\r\n\"\",\"\",\"z\"\r\n", {{1, ""}, {2, ""}, {3, "z"}}, 3},
+      {"no quotes", "\r\nplain\r\n", {{1, "plain"}, {2, ""}}, 0},
       {"items past 450 ignored", "\r\n" + tooMany + "\r\n", {{450, "450"}, {1, "1"}}},
       {"empty line", "\r\n\r\n", {{1, "kept"}}},
-      {"LF lines", "\n\"q\"\n", {{1, "q"}}},
-      {"CR line, no end", "\r\"q2\"", {{1, "q2"}}},
+      {"LF lines", "\n\"q\"\n", {{1, "q"}}, 1},
+      {"CR line, no end", "\r\"q2\"", {{1, "q2"}}, 1},
+      // A file cut inside its comment line.
+      {"cut after the first quote", "\r\n\"", {{1, ""}}, 0},
+      {"cut inside 47", all.substr(0, at47 + 2), {{46, "46"}, {47, "4"}, {48, ""}}, 46},
+      {"cut after the quote of 46", all.substr(0, at47 - 1), {{46, "46"}, {47, ""}}, 46},
+      {"cut after the comma", all.substr(0, at47), {{46, "46"}, {47, ""}}, 46},
+      {"cut after the quote of 47", all.substr(0, at47 + 1), {{46, "46"}, {47, ""}}, 46},
+      {"cut inside 450", all.substr(0, all.size() - 2), {{449, "449"}, {450, "45"}}, 449},
+      {"cut before the line end", all, {{450, "450"}}},
   };
   for (const Case& c : cases) {
     const std::string path = dir.File("c.r2");
     WriteAll(path, stream + c.tail);
     image.Init();
     ChannelComments[1] = "kept";
-    ASSERT_TRUE(image.OpenFile(path)) << c.name;
+    const FileResult result = image.OpenFile(path);
+    ASSERT_TRUE(result) << c.name;
+    const std::string said = "only " + std::to_string(c.whole) + " of the 450 comments";
+    EXPECT_TRUE(c.whole < 450 ? result.warning.find(said) != std::string::npos
+                              : result.warning.empty())
+        << c.name << ": " << result.warning;
+    EXPECT_TRUE(image.IsFileLoaded()) << c.name;
     for (const auto& [n, text] : c.expected) EXPECT_EQ(ChannelComments[n], text) << c.name;
   }
 }

@@ -334,6 +334,24 @@ TEST_F(FilesTest, NothingSavesAnImageThatIsNotLoaded) {
   }
 }
 
+// An ".r2" file cut inside its comments opens its channels and says so before
+// the user can save over it.
+TEST_F(FilesTest, AFileWithIncompleteCommentsOpensWithAWarning) {
+  const std::string path = WriteImageFile("cut.r2");
+  const std::string whole = ReadAll(path);
+  WriteAll(path, whole.substr(0, whole.find("Rptr 1") + 2));
+  MsgBoxScript boxes;
+  boxes.Answer(vbOK, "ends inside its channel comments: only 1 of the 450");
+  LoadAndOpen(path);
+  ASSERT_EQ(boxes.Calls().size(), 1u);
+  EXPECT_EQ(boxes.Calls()[0].title, "IC-R2 Kestrane");
+  EXPECT_EQ(boxes.Calls()[0].buttons, vbOKOnly | vbExclamation);
+  EXPECT_EQ(GridCell(402, 1), "137.000");
+  EXPECT_EQ(GridCell(1, 9), "Calling");
+  EXPECT_EQ(GridCell(2, 9), "Rp");
+  EXPECT_TRUE(form_->mnuSaveOnly->isEnabled());
+}
+
 // After another image is opened, Undo must not bring back the cells of the
 // image shown before it.
 TEST_F(FilesTest, OpeningAnImageDropsTheUndoSnapshot) {
