@@ -178,7 +178,10 @@ void RunRadioImport(RadioImportHost& host, const ImportSource& source) {
   window.Apply();
   const int startRow =
       ImportStartRow == kStartAtLastEmptyRow ? host.GetLastEmptyRow() : ImportStartRow;
-  WriteImportedRows(host.Grid(), startRow, first, last, source.packRows, source.read);
+  const int written =
+      WriteImportedRows(host.Grid(), startRow, first, last, source.packRows, source.read);
   host.Savegrid();
   host.FillGrid();
+  // Bring the imported channels into sight; the grid may show rows far away.
+  if (written > 0) host.Grid().SetTopRow(startRow);
 }

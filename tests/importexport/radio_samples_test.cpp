@@ -17,6 +17,7 @@
 #include "importexport/frmImportSelectB.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Globals.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
@@ -111,11 +112,26 @@ TEST_F(RadioSampleImport, VX7FromRow220) {
   ASSERT_EQ(filled.size(), 113u);
   EXPECT_EQ(filled.front(), 220);
   EXPECT_EQ(filled.back(), 450);
+  EXPECT_EQ(form.MSFlexGrid1->TopRow(), 220);  // brought into sight
   ExpectRows({{220, "144.000|FM|OFF|5 KHz|SIMP|0.600|OFF|100.0|"},
               {244, "443.000|FM|OFF|5 KHz|+DUP|5.000|OFF|88.5|H-TAC1"},
               {245, "147.380|FM|OFF|5 KHz|+DUP|0.600|ON|100.0|H-TAC2"},
               {270, "146.900|FM|OFF|5 KHz|-DUP|0.600|OFF|88.5|WAPRIR"},
               {272, "440.350|FM|OFF|5 KHz|+DUP|5.000|OFF|127.3|WASECR"}});
+}
+
+// The ".rdf" form replaces the grid: the earlier channel goes, the import
+// starts at row 1, and the grid is shown again.
+TEST_F(RadioSampleImport, VX7RdfReplacesTheGrid) {
+  REQUIRE_SAMPLE("peer-vx7.vx7");
+  form.MSFlexGrid1->SetTextMatrix(300, ColFreq, "100.000");
+  ScratchFile file(".rdf");
+  file.Write(std::string(424, 'H') + ReadSample("peer-vx7.vx7"));
+  Import(form.mnuImportVX7, file.path());
+  EXPECT_TRUE(form.MSFlexGrid1->Visible());
+  EXPECT_EQ(form.windowTitle().toStdString(), AppTitle + " - " + file.path());
+  EXPECT_EQ(FilledRows().size(), 118u);
+  ExpectRows({{1, "144.000|FM|OFF|5 KHz|SIMP|0.600|OFF|100.0|"}, {300, "||||||||"}});
 }
 
 TEST_F(RadioSampleImport, VX2WithItsRange) {
