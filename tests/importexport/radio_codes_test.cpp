@@ -6,13 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "importexport/RadioImport.h"
+#include "importexport/RadioMapping.h"
 #include "readers/ScratchFile.h"
 
 namespace {
@@ -96,104 +99,91 @@ std::optional<ChannelRow> Import(const RadioFile& radio, const std::string& byte
   return source.read(source.first);
 }
 
-struct Code {
+// One field: where it lies and the grid text of each code, in code order;
+// "N=text" gives code N its text out of order.
+struct Field {
   const RadioFile* radio;
   std::size_t at;  // in the record, or kFlag
-  std::uint8_t mask, value;
+  std::uint8_t mask;
   int col;
-  const char* text;
+  const char* texts;
 };
 
 // clang-format off
-const Code kCodes[] = {
-    // VX-7R: step +1 bits 3-0, shift +1 bits 5-4, mode +5 bits 1-0, squelch type +20,
-    // tone +18, scan flags (skip bit 2, preferred bit 3 of memory 1's nibble).
-    {&kVX7, 1, 0x0F, 0, ColStep, "5 KHz"}, {&kVX7, 1, 0x0F, 1, ColStep, "10 KHz"},
-    {&kVX7, 1, 0x0F, 2, ColStep, "12.5 KHz"}, {&kVX7, 1, 0x0F, 3, ColStep, "15 KHz"},
-    {&kVX7, 1, 0x0F, 4, ColStep, "20 KHz"}, {&kVX7, 1, 0x0F, 5, ColStep, "25 KHz"},
-    {&kVX7, 1, 0x0F, 6, ColStep, "50 KHz"}, {&kVX7, 1, 0x0F, 7, ColStep, "100 KHz"},
-    {&kVX7, 1, 0x0F, 8, ColStep, "9 KHz"}, {&kVX7, 1, 0x0F, 9, ColStep, ""},
-    {&kVX7, 1, 0x30, 0x00, ColRptSh, "SIMP"}, {&kVX7, 1, 0x30, 0x10, ColRptSh, "-DUP"},
-    {&kVX7, 1, 0x30, 0x20, ColRptSh, "+DUP"}, {&kVX7, 1, 0x30, 0x30, ColShift, "145.92"},
-    {&kVX7, 5, 0x03, 0, ColMode, "FM"}, {&kVX7, 5, 0x03, 1, ColMode, "AM"},
-    {&kVX7, 5, 0x03, 2, ColMode, "WFM"}, {&kVX7, 5, 0x03, 3, ColMode, "???"},
-    {&kVX7, 20, 0xFF, 0, ColTsql, "OFF"}, {&kVX7, 20, 0xFF, 1, ColTsql, "ON"},
-    {&kVX7, 20, 0xFF, 2, ColTsql, "OFF"}, {&kVX7, 20, 0xFF, 3, ColTsql, "OFF"},
-    {&kVX7, 20, 0xFF, 4, ColTsql, "OFF"}, {&kVX7, 20, 0xFF, 5, ColTsql, "OFF"},
-    {&kVX7, 20, 0xFF, 6, ColTsql, "OFF"},
-    {&kVX7, 18, 0xFF, 0, ColTone, "67.0"}, {&kVX7, 18, 0xFF, 8, ColTone, "88.5"},
-    {&kVX7, 18, 0xFF, 49, ColTone, "254.1"}, {&kVX7, 18, 0xFF, 50, ColTone, "100.0"},
-    {&kVX7, kFlag, 0x0C, 0x04, ColSkip, "SKIP"}, {&kVX7, kFlag, 0x0C, 0x08, ColSkip, "OFF"},
-    {&kVX7, kFlag, 0x0C, 0x0C, ColSkip, "OFF"},
-    // VX-2R: mode +1 bits 7-6, shift 5-4, step 3-0; squelch type +5 bits 2-0; tone +15;
-    // scan mode bits 3-2 of memory 1's nibble.
-    {&kVX2, 1, 0xC0, 0x00, ColMode, "FM"}, {&kVX2, 1, 0xC0, 0x40, ColMode, "AM"},
-    {&kVX2, 1, 0xC0, 0x80, ColMode, "WFM"}, {&kVX2, 1, 0xC0, 0xC0, ColMode, "???"},
-    {&kVX2, 1, 0x30, 0x10, ColRptSh, "-DUP"}, {&kVX2, 1, 0x30, 0x20, ColRptSh, "+DUP"},
-    {&kVX2, 1, 0x30, 0x30, ColShift, "145.92"}, {&kVX2, 1, 0x30, 0x00, ColShift, "0.600"},
-    {&kVX2, 1, 0x0F, 0, ColStep, "5 KHz"}, {&kVX2, 1, 0x0F, 1, ColStep, "10 KHz"},
-    {&kVX2, 1, 0x0F, 2, ColStep, "12.5 KHz"}, {&kVX2, 1, 0x0F, 3, ColStep, "15 KHz"},
-    {&kVX2, 1, 0x0F, 4, ColStep, "20 KHz"}, {&kVX2, 1, 0x0F, 5, ColStep, "25 KHz"},
-    {&kVX2, 1, 0x0F, 6, ColStep, "50 KHz"}, {&kVX2, 1, 0x0F, 7, ColStep, "100 KHz"},
-    {&kVX2, 1, 0x0F, 8, ColStep, "9 KHz"}, {&kVX2, 1, 0x0F, 12, ColStep, "5 KHz"},
-    {&kVX2, 5, 0x07, 0, ColTsql, "OFF"}, {&kVX2, 5, 0x07, 1, ColTsql, "ON"},
-    {&kVX2, 5, 0x07, 2, ColTsql, "OFF"}, {&kVX2, 5, 0x07, 3, ColTsql, "OFF"},
-    {&kVX2, 5, 0x07, 4, ColTsql, "OFF"},
-    {&kVX2, 15, 0xFF, 12, ColTone, "100.0"}, {&kVX2, 15, 0xFF, 49, ColTone, "254.1"},
-    {&kVX2, kFlag, 0x0C, 0x04, ColSkip, "SKIP"}, {&kVX2, kFlag, 0x0C, 0x08, ColSkip, "OFF"},
-    // VX-5R: step +1 whole byte, mode +5 bits 1-0, shift +17 bits 1-0, squelch type +17
-    // bits 5-4, tone +18 in the 39-tone list, skip flag bit 2.
-    {&kVX5, 1, 0xFF, 0, ColStep, "5 KHz"}, {&kVX5, 1, 0xFF, 1, ColStep, "10 KHz"},
-    {&kVX5, 1, 0xFF, 2, ColStep, "12.5 KHz"}, {&kVX5, 1, 0xFF, 3, ColStep, "15 KHz"},
-    {&kVX5, 1, 0xFF, 4, ColStep, "20 KHz"}, {&kVX5, 1, 0xFF, 5, ColStep, "25 KHz"},
-    {&kVX5, 1, 0xFF, 6, ColStep, "50 KHz"}, {&kVX5, 1, 0xFF, 7, ColStep, "100 KHz"},
-    {&kVX5, 1, 0xFF, 8, ColStep, "9 KHz"}, {&kVX5, 1, 0xFF, 9, ColStep, ""},
-    {&kVX5, 5, 0x03, 0, ColMode, "FM"}, {&kVX5, 5, 0x03, 1, ColMode, "AM"},
-    {&kVX5, 5, 0x03, 2, ColMode, "WFM"}, {&kVX5, 5, 0x03, 3, ColMode, "SSB"},
-    {&kVX5, 17, 0x03, 0, ColRptSh, "SIMP"}, {&kVX5, 17, 0x03, 1, ColRptSh, "-DUP"},
-    {&kVX5, 17, 0x03, 2, ColRptSh, "+DUP"}, {&kVX5, 17, 0x03, 3, ColShift, "145.92"},
-    {&kVX5, 17, 0x30, 0x00, ColTsql, "OFF"}, {&kVX5, 17, 0x30, 0x10, ColTsql, "ON"},
-    {&kVX5, 17, 0x30, 0x20, ColTsql, "OFF"}, {&kVX5, 17, 0x30, 0x30, ColTsql, "OFF"},
-    {&kVX5, 18, 0xFF, 26, ColTone, "162.2"}, {&kVX5, 18, 0xFF, 38, ColTone, "250.3"},
-    {&kVX5, 18, 0xFF, 39, ColTone, "100.0"},
-    {&kVX5, kFlag, 0x04, 0x04, ColSkip, "SKIP"}, {&kVX5, kFlag, 0x04, 0x00, ColSkip, "OFF"},
-    // IC-Q7: step in the low nibble of +7, tone index in bits 5-0 of +6/+7's 12 bits,
-    // flag byte mode 1-0, skip 3-2, duplex 5-4, tone mode 7-6.
-    {&kQ7, 7, 0x0F, 0, ColStep, "5 KHz"}, {&kQ7, 7, 0x0F, 1, ColStep, "6.25 KHz"},
-    {&kQ7, 7, 0x0F, 2, ColStep, "10 KHz"}, {&kQ7, 7, 0x0F, 3, ColStep, "12.5 KHz"},
-    {&kQ7, 7, 0x0F, 4, ColStep, "15 KHz"}, {&kQ7, 7, 0x0F, 5, ColStep, "20 KHz"},
-    {&kQ7, 7, 0x0F, 6, ColStep, "25 KHz"}, {&kQ7, 7, 0x0F, 7, ColStep, "30 KHz"},
-    {&kQ7, 7, 0x0F, 8, ColStep, "50 KHz"}, {&kQ7, 7, 0x0F, 9, ColStep, "100 KHz"},
-    {&kQ7, 7, 0x0F, 10, ColStep, "AUTO"}, {&kQ7, 7, 0x0F, 11, ColStep, ""},
-    {&kQ7, 7, 0xF0, 0x00, ColTone, "67.0"}, {&kQ7, 7, 0xF0, 0x80, ColTone, "88.5"},
-    {&kQ7, 7, 0xF0, 0xF0, ColTone, "110.9"},
-    {&kQ7, kFlag, 0x03, 0, ColMode, "FM"}, {&kQ7, kFlag, 0x03, 1, ColMode, "WFM"},
-    {&kQ7, kFlag, 0x03, 2, ColMode, "AM"}, {&kQ7, kFlag, 0x03, 3, ColMode, "FM"},
-    {&kQ7, kFlag, 0x0C, 0x00, ColSkip, "OFF"}, {&kQ7, kFlag, 0x0C, 0x04, ColSkip, "PSKIP"},
-    {&kQ7, kFlag, 0x0C, 0x08, ColSkip, "SKIP"}, {&kQ7, kFlag, 0x0C, 0x0C, ColSkip, "OFF"},
-    {&kQ7, kFlag, 0x30, 0x00, ColRptSh, "SIMP"}, {&kQ7, kFlag, 0x30, 0x10, ColRptSh, "SIMP"},
-    {&kQ7, kFlag, 0x30, 0x20, ColRptSh, "-DUP"}, {&kQ7, kFlag, 0x30, 0x30, ColRptSh, "+DUP"},
-    {&kQ7, kFlag, 0xC0, 0x00, ColTsql, "OFF"}, {&kQ7, kFlag, 0xC0, 0x40, ColTsql, "OFF"},
-    {&kQ7, kFlag, 0xC0, 0x80, ColTsql, "ON"}, {&kQ7, kFlag, 0xC0, 0xC0, ColTsql, "OFF"},
-    // The offset digits are kHz: 00600 is 600 kHz.
-    {&kQ7, 4, 0xFF, 0x06, ColShift, "0.600"}, {&kQ7, 3, 0x0F, 0x01, ColShift, "10.600"},
-    {&kQ7, 0, 0xFF, 0xC4, ColFreq, "1246.520"},
-    // VR-120: mode bits 1-0 of the flag byte; the rest are the channel defaults.
-    {&kVR120, 3, 0x03, 0, ColMode, ""}, {&kVR120, 3, 0x03, 1, ColMode, "FM"},
-    {&kVR120, 3, 0x03, 2, ColMode, "WFM"}, {&kVR120, 3, 0x03, 3, ColMode, "AM"},
-    {&kVR120, 3, 0xE0, 0x20, ColFreq, "146.520"},
+const Field kFields[] = {
+    // VX-7R: step +1 bits 3-0, shift 5-4 (a split memory transmits on the 0.600 offset
+    // field), mode +5 bits 1-0, squelch type +20, tone +18, skip and preferred flag bits.
+    {&kVX7, 1, 0x0F, ColStep, "5 KHz|10 KHz|12.5 KHz|15 KHz|20 KHz|25 KHz|50 KHz|100 KHz|9 KHz|"},
+    {&kVX7, 1, 0x30, ColRptSh, "SIMP|-DUP|+DUP|-DUP"},
+    {&kVX7, 1, 0x30, ColShift, "0.600|0.600|0.600|145.92"},
+    {&kVX7, 5, 0x03, ColMode, "FM|AM|WFM|???"},
+    {&kVX7, 20, 0xFF, ColTsql, "OFF|ON|OFF|OFF|OFF|OFF|OFF"},
+    {&kVX7, 18, 0xFF, ColTone, "67.0|8=88.5|49=254.1|50=100.0"},
+    {&kVX7, kFlag, 0x0C, ColSkip, "OFF|SKIP|OFF|OFF"},
+    // VX-2R: mode +1 bits 7-6, shift 5-4, step 3-0; squelch type +5 bits 2-0; tone +15.
+    {&kVX2, 1, 0xC0, ColMode, "FM|AM|WFM|???"},
+    {&kVX2, 1, 0x30, ColRptSh, "SIMP|-DUP|+DUP|-DUP"},
+    {&kVX2, 1, 0x30, ColShift, "0.600|0.600|0.600|145.92"},
+    {&kVX2, 1, 0x0F, ColStep, "5 KHz|10 KHz|12.5 KHz|15 KHz|20 KHz|25 KHz|50 KHz|100 KHz|9 KHz|12=5 KHz"},
+    {&kVX2, 5, 0x07, ColTsql, "OFF|ON|OFF|OFF|OFF"},
+    {&kVX2, 15, 0xFF, ColTone, "12=100.0|49=254.1"},
+    {&kVX2, kFlag, 0x0C, ColSkip, "OFF|SKIP|OFF"},
+    // VX-5R: step +1 whole byte, mode +5 bits 1-0, shift +17 bits 1-0 (split: the transmit
+    // frequency field holds 0.600), squelch type +17 bits 5-4, tone +18 (39 tones), skip bit 2.
+    {&kVX5, 1, 0xFF, ColStep, "5 KHz|10 KHz|12.5 KHz|15 KHz|20 KHz|25 KHz|50 KHz|100 KHz|9 KHz|"},
+    {&kVX5, 5, 0x03, ColMode, "FM|AM|WFM|SSB"},
+    {&kVX5, 17, 0x03, ColRptSh, "SIMP|-DUP|+DUP|-DUP"},
+    {&kVX5, 17, 0x03, ColShift, "0.600|0.600|0.600|145.92"},
+    {&kVX5, 17, 0x30, ColTsql, "OFF|ON|OFF|OFF"},
+    {&kVX5, 18, 0xFF, ColTone, "26=162.2|38=250.3|39=100.0"},
+    {&kVX5, kFlag, 0x04, ColSkip, "OFF|SKIP"},
+    // IC-Q7: step in the low nibble of +7, tone index in bits 5-0 of +6/+7's first 12
+    // bits; flag byte mode 1-0, skip 3-2, duplex 5-4, tone mode 7-6. Offset digits are kHz.
+    {&kQ7, 7, 0x0F, ColStep, "5 KHz|6.25 KHz|10 KHz|12.5 KHz|15 KHz|20 KHz|25 KHz|30 KHz|50 KHz|100 KHz|AUTO|"},
+    {&kQ7, 7, 0xF0, ColTone, "67.0|8=88.5|15=110.9"},
+    {&kQ7, kFlag, 0x03, ColMode, "FM|WFM|AM|FM"},
+    {&kQ7, kFlag, 0x0C, ColSkip, "OFF|PSKIP|SKIP|OFF"},
+    {&kQ7, kFlag, 0x30, ColRptSh, "SIMP|SIMP|-DUP|+DUP"},
+    {&kQ7, kFlag, 0xC0, ColTsql, "OFF|OFF|ON|OFF"},
+    {&kQ7, 4, 0xFF, ColShift, "6=0.600|0x60=6.000"},
+    {&kQ7, 3, 0x0F, ColShift, "1=10.600"},
+    {&kQ7, 0, 0xFF, ColFreq, "196=1246.520"},
+    // VR-120: mode bits 1-0 of the flag byte, sub-kHz code bits 7-5.
+    {&kVR120, 3, 0x03, ColMode, "|FM|WFM|AM"},
+    {&kVR120, 3, 0xE0, ColFreq, "1=146.520"},
 };
 // clang-format on
 
 TEST(RadioImportCodes, EveryCodeOfEveryField) {
-  for (const Code& c : kCodes) {
-    const RadioFile& radio = *c.radio;
-    Bytes image = Image(radio);
-    std::uint8_t& byte = image[c.at == kFlag ? radio.flag : radio.record + c.at];
-    byte = static_cast<std::uint8_t>((byte & ~c.mask) | c.value);
-    const auto row = Import(radio, radio.file(image), radio.suffix);
-    ASSERT_TRUE(row) << radio.suffix << " +" << c.at << " = " << int{c.value};
-    EXPECT_EQ(row->Cell[c.col], c.text) << radio.suffix << " +" << c.at << " = " << int{c.value};
+  for (const Field& f : kFields) {
+    const RadioFile& radio = *f.radio;
+    std::stringstream list(f.texts);
+    std::string entry;
+    for (int code = 0; std::getline(list, entry, '|'); ++code) {
+      if (const auto eq = entry.find('='); eq != std::string::npos) {
+        code = std::stoi(entry.substr(0, eq), nullptr, 0);
+        entry.erase(0, eq + 1);
+      }
+      Bytes image = Image(radio);
+      std::uint8_t& byte = image[f.at == kFlag ? radio.flag : radio.record + f.at];
+      byte = static_cast<std::uint8_t>((byte & ~f.mask) | (code << std::countr_zero(f.mask)));
+      const auto row = Import(radio, radio.file(image), radio.suffix);
+      ASSERT_TRUE(row) << radio.suffix << " +" << f.at << " code " << code;
+      EXPECT_EQ(row->Cell[f.col], entry) << radio.suffix << " +" << f.at << " code " << code;
+    }
+  }
+}
+
+// A split memory's shift is the exact difference, in plain MHz, either way.
+TEST(RadioImportCodes, SplitShift) {
+  const struct {
+    const char *rx, *tx, *dup, *offset;
+  } splits[] = {{"146.000", "147.000", "+DUP", "1"},       {"99.500", "100.500", "+DUP", "1"},
+                {"147.600", "147.000", "-DUP", "0.6"},     {"146.520", "146.000", "-DUP", "0.52"},
+                {"145.0125", "145.000", "-DUP", "0.0125"}, {"146.520", "146.520", "+DUP", "0"}};
+  for (const auto& s : splits) {
+    const SplitShift split = SplitShiftOf(s.rx, s.tx);
+    EXPECT_EQ(split.dup + " " + split.offset, std::string(s.dup) + " " + s.offset) << s.rx;
   }
 }
 
