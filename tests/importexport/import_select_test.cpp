@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <string>
+#include <tuple>
 
 #include "importexport/ImportStartFrame.h"
 #include "importexport/frmImportSelect.h"
@@ -94,51 +95,30 @@ TEST(ImportStartDialogs, CloseBoxKeepsEarlierAnswers) {
   EXPECT_EQ(VX2LastChannel, 9);
 }
 
-struct RangeStep {
-  const char* what;
-  bool lastBox;      // Text3, else Text2
-  const char* text;  // typed before
-  char action;       // '+', '-', or 'x' for leaving the box
-  const char* after;
+// A step on a range box: F or L (first or last box), the text typed, the
+// button ('+', '-') or 'x' for leaving the box, and the text afterwards.
+// Letters count as 0; only a leading number counts.
+// clang-format off
+const std::tuple<char, const char*, char, const char*> kRangeSteps[] = {
+    {'F', "1", '-', "1000"}, {'L', "1", '-', "450"}, {'F', "1000", '+', "1"}, {'L', "1000", '+', "1"},
+    {'L', "2", '-', "1"}, {'F', "37", '-', "36"}, {'F', "abc", '+', "1"}, {'F', "abc", '-', "1000"},
+    {'L', "abc", '-', "450"}, {'L', "12abc", '+', "13"}, {'F', "2500", 'x', "1000"},
+    {'L', "1001", 'x', "1000"}, {'L', "1000", 'x', "1000"}, {'F', "x1", 'x', "x1"},
 };
-
-const RangeStep kRangeSteps[] = {
-    {"first: minus from 1 wraps to 1000", false, "1", '-', "1000"},
-    {"last: minus from 1 wraps to 450", true, "1", '-', "450"},
-    {"first: plus from 1000 wraps to 1", false, "1000", '+', "1"},
-    {"last: plus from 1000 wraps to 1", true, "1000", '+', "1"},
-    {"first: plus below the top", false, "999", '+', "1000"},
-    {"last: minus from 2", true, "2", '-', "1"},
-    {"first: minus an ordinary value", false, "37", '-', "36"},
-    {"first: letters count as 0, plus", false, "abc", '+', "1"},
-    {"first: letters count as 0, minus", false, "abc", '-', "1000"},
-    {"last: letters count as 0, minus", true, "abc", '-', "450"},
-    {"last: leading number only", true, "12abc", '+', "13"},
-    {"first: leaving above 1000 caps it", false, "2500", 'x', "1000"},
-    {"last: leaving just above 1000", true, "1001", 'x', "1000"},
-    {"last: leaving at 1000 keeps it", true, "1000", 'x', "1000"},
-    {"first: leaving text alone", false, "x1", 'x', "x1"},
-};
+// clang-format on
 
 TEST(ImportStartDialogs, RangeBoxes) {
-  for (const RangeStep& s : kRangeSteps) {
-    frmImportSelectB dialog(nullptr, [] { return 1; });
-    VbTextBox& box = s.lastBox ? *dialog.Text3 : *dialog.Text2;
-    box.SetText(s.text);
-    switch (s.action) {
-      case '+':
-        (s.lastBox ? dialog.Command5 : dialog.Command3)->click();
-        break;
-      case '-':
-        (s.lastBox ? dialog.Command4 : dialog.Command2)->click();
-        break;
-      default:
-        s.lastBox ? dialog.Text3_LostFocus() : dialog.Text2_LostFocus();
-    }
-    EXPECT_EQ(box.Text(), s.after) << s.what;
-    if (s.action != 'x') {
-      EXPECT_EQ(box.selectedText().toStdString(), s.after) << s.what;
-    }
+  for (const auto& [which, typed, action, after] : kRangeSteps) {
+    frmImportSelectB d(nullptr, [] { return 1; });
+    const bool last = which == 'L';
+    VbTextBox& box = last ? *d.Text3 : *d.Text2;
+    box.SetText(typed);
+    if (action == '+') (last ? d.Command5 : d.Command3)->click();
+    if (action == '-') (last ? d.Command4 : d.Command2)->click();
+    if (action == 'x') last ? d.Text3_LostFocus() : d.Text2_LostFocus();
+    EXPECT_EQ(box.Text(), after) << which << typed << action;
+    // After a button the whole text is selected, ready to be typed over.
+    EXPECT_EQ(box.selectedText().toStdString(), action == 'x' ? "" : after) << which << typed;
   }
 }
 

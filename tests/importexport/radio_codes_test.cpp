@@ -16,21 +16,12 @@
 
 #include "importexport/RadioImport.h"
 #include "importexport/RadioMapping.h"
+#include "importexport/import_support.h"
 #include "readers/ScratchFile.h"
 
 namespace {
 
 constexpr std::size_t kFlag = std::numeric_limits<std::size_t>::max();  // the memory's flag byte
-
-struct NullWindow : readers::MainWindowHost {
-  void initgrid() override {}
-  void SetGridVisible(bool) override {}
-  std::string AppTitle() const override { return ""; }
-  void SetCaption(const std::string&) override {}
-  void SetRdfFilePath(const std::string&) override {}
-  void AddToMRU(const std::string&) override {}
-  std::string GridCellText(int, int) const override { return ""; }
-};
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -94,7 +85,7 @@ std::optional<ChannelRow> Import(const RadioFile& radio, const std::string& byte
   ScratchFile file(suffix);
   file.Write(bytes);
   ImportSource source = radio.source();
-  NullWindow window;
+  FakeWindow window;
   source.load(file.path(), window);
   return source.read(source.first);
 }
