@@ -54,9 +54,8 @@ SplitShift SplitShiftOf(std::string_view rx, std::string_view tx) {
 
 std::string KhzDigitsToMhz(std::string_view digits) {
   std::string text(digits);
-  if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
-  text.insert(text.size() - 3, ".");
-  return text;
+  if (text.size() < 4) text = std::string(4 - text.size(), '0') + text;
+  return text.substr(0, text.size() - 3) + "." + text.substr(text.size() - 3);
 }
 
 ChannelRow MapMemory(const SourceMemory& memory, const RadioMapping& mapping) {

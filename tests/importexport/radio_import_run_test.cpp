@@ -18,6 +18,13 @@ namespace {
 
 constexpr const char* kNotVX7 = "wrong first byte";
 
+// What memory n writes into the Comments cell: "m5".
+std::string Tag(int n) {
+  std::string tag = "m";
+  tag += std::to_string(n);
+  return tag;
+}
+
 struct RunCase {
   const char* what;
   int start;              // ImportStartRow the dialog leaves
@@ -86,7 +93,7 @@ TEST(RadioImportRun, RowsAndSteps) {
       EXPECT_TRUE(n >= c.first && n <= c.last) << n;
       if (!c.defined.count(n)) return std::nullopt;
       ChannelRow row;
-      row.Cell[ColComments] = "m" + std::to_string(n);
+      row.Cell[ColComments] = Tag(n);
       return row;
     };
     FileDialogScript files;
@@ -98,7 +105,7 @@ TEST(RadioImportRun, RowsAndSteps) {
     // The log starts with what the loader did, which the window only sees later.
     EXPECT_EQ("initgrid caption " + window.log, c.log);
     std::vector<std::string> expected(kGridRows, "old");
-    for (const auto& [row, n] : c.rows) expected[row] = "m" + std::to_string(n);
+    for (const auto& [row, n] : c.rows) expected[row] = Tag(n);
     for (int r = 1; r < kGridRows; ++r) {
       ASSERT_EQ(window.grid.TextMatrix(r, ColComments), expected[r]) << "row " << r;
     }
