@@ -372,6 +372,13 @@ class Form1 : public QMainWindow {
   // ---- imports from other radios' files (src/importexport/) ---------------
   // Connects File > Import From <radio> (Form1RadioImports.cpp).
   void ConnectRadioImports();
+  // Each asks for the radio's file and the start row, then fills grid rows
+  // from the file's memories; Edit > Undo brings the grid back.
+  void mnuImportICQ7_Click();
+  void mnuImportVX2_Click();
+  void mnuImportEve_Click();  // VX-5R
+  void mnuImportVX7_Click();
+  void mnuImportVR120_Click();
 
   // ---- end of imports from other radios' files ----------------------------
 

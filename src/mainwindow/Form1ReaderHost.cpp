@@ -6,7 +6,12 @@
 #include "mainwindow/Globals.h"
 #include "platform/MSFlexGrid.h"
 
-void Form1ReaderHost::initgrid() { form_.initgrid(); }
+// The readers' contract: the grid ends rebuilt and shown (the ".rdf" loader
+// hides it first and counts on this to bring it back).
+void Form1ReaderHost::initgrid() {
+  form_.initgrid();
+  form_.MSFlexGrid1->SetVisible(true);
+}
 
 void Form1ReaderHost::SetGridVisible(bool visible) { form_.MSFlexGrid1->SetVisible(visible); }
 

@@ -4,7 +4,7 @@
 
 std::int32_t CancelRequested = 0;
 int AltRow = 1;
-int ImportStartRow = 1;
+int ImportStartRow = 0;
 std::string AppTitle;
 std::string RdfFilePath;
 std::vector<CopyRecord> CopyBuffer(1);

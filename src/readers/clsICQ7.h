@@ -33,8 +33,10 @@ class clsICQ7 {
   static constexpr std::array<std::string_view, 4> ICQ7ModeWords{"FM", "WFM", "AM", "AUTO"};
   static constexpr std::array<std::string_view, 4> ICQ7SkipList{"OFF", "PSKIP", "SKIP", "OFF"};
   static constexpr std::array<std::string_view, 3> ICQ7SkipWords{"OFF", "PSKIP", "SKIP"};
-  static constexpr std::array<std::string_view, 4> ICQ7DupList{"SIMP", "-DUP", "+DUP", "SIMP"};
-  static constexpr std::array<std::string_view, 3> ICQ7DupWords{"OFF", "MINUS", "PLUS"};
+  // The radio keeps simplex as 00 or 01, minus as 10 and plus as 11 (a real clone image shows
+  // its simplex calling channel under both simplex codes); "OFF" writes the first of them.
+  static constexpr std::array<std::string_view, 4> ICQ7DupList{"SIMP", "SIMP", "-DUP", "+DUP"};
+  static constexpr std::array<std::string_view, 4> ICQ7DupWords{"OFF", "OFF", "MINUS", "PLUS"};
   static constexpr std::array<std::string_view, 4> ICQ7ToneModeList{"OFF", "OFF", "TONE", "OFF"};
   static constexpr std::array<std::string_view, 4> ICQ7ToneModeWords{"OFF", "P BEEP", "TONE",
                                                                      "TSQL"};

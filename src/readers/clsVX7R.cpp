@@ -39,8 +39,6 @@ constexpr std::size_t kNoCharCode = 0x56;
 constexpr std::string_view kPunctuation = ",:;!\"#$%&'()*+-/=<>?@[ ]^_\\{|}";
 static_assert(kPunctuationFirst + kPunctuation.size() - 1 == 0x5D);
 
-constexpr std::string_view kRdfNotVX7 = "Error: Cannot open file. May not be a VX2 RDF file.";
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -61,7 +59,7 @@ LoadResult clsVX7R::OpenVX7RDF(const std::string& path, MainWindowHost& host) {
     host.SetGridVisible(true);
     return result;
   }
-  if (image_[0] != kRdfFirstByte) return {false, std::string(kRdfNotVX7)};
+  if (image_[0] != kRdfFirstByte) return {false, std::string(kRdfNotVX7Message)};
   image_[kRdfMark] = kRdfMarkValue;
   return result;
 }

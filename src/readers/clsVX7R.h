@@ -33,6 +33,9 @@ class clsVX7R {
   static constexpr std::uint8_t kRdfFirstByte = 0x0A;
   static constexpr std::size_t kRdfMark = 0x3F50;
   static constexpr std::uint8_t kRdfMarkValue = 0xC9;
+  // What OpenVX7RDF answers for a wrong first image byte; the image then holds what was read.
+  static constexpr std::string_view kRdfNotVX7Message =
+      "Error: Cannot open file. May not be a VX2 RDF file.";
   static constexpr std::size_t kDtmfBase = 0x7C2;
   static constexpr std::size_t kDtmfSize = 16;
   static constexpr int kDtmfCount = 9;

@@ -72,10 +72,14 @@ TEST(ICQ7Sample, MemoriesReadAsThePersonProgrammedThem) {
   // number, then frequency, mode, skip, step, duplex, offset, tone mode, tone, repeater tone
   const std::vector<std::vector<std::string>> rows = {
       {"1", "146520", "FM", "OFF", "5 KHz", "SIMP", "05250", "OFF", "110.9", "110.9"},
-      {"2", "145170", "FM", "OFF", "5 KHz", "-DUP", "00600", "OFF", "123.0", "123.0"},
+      // Duplex codes: 00 and 01 are simplex (memories 1 and 101 are both the calling channel),
+      // 10 minus, 11 plus.
+      {"2", "145170", "FM", "OFF", "5 KHz", "SIMP", "00600", "OFF", "123.0", "123.0"},
       // The offset field's first digit (8 here) is not part of the offset.
       {"3", "443112", "FM", "OFF", "6.25 KHz", "SIMP", "05000", "OFF", "131.8", "131.8"},
-      {"13", "147340", "FM", "OFF", "5 KHz", "+DUP", "00600", "TONE", "118.8", "118.8"},
+      {"13", "147340", "FM", "OFF", "5 KHz", "-DUP", "00600", "TONE", "118.8", "118.8"},
+      {"14", "147340", "FM", "OFF", "5 KHz", "+DUP", "00600", "OFF", "118.8", "118.8"},
+      {"101", "146520", "FM", "OFF", "5 KHz", "SIMP", "00600", "OFF", "123.0", "123.0"},
       {"195", "118000", "AM", "SKIP", "12.5 KHz", "SIMP", "00000", "OFF", "88.5", "88.5"},
       {"200", "1300000", "FM", "SKIP", "20 KHz", "SIMP", "00000", "OFF", "88.5", "88.5"},
   };
@@ -265,10 +269,10 @@ TEST(ICQ7Memory, FlagFields) {
     bool valid;
     const char *mode, *skip, *dup, *tsql;
   } reads[] = {
-      {0xFF, false, "FM", "OFF", "SIMP", "OFF"},  {0x01, true, "WFM", "OFF", "SIMP", "OFF"},
+      {0xFF, false, "FM", "OFF", "+DUP", "OFF"},  {0x01, true, "WFM", "OFF", "SIMP", "OFF"},
       {0x06, true, "AM", "PSKIP", "SIMP", "OFF"}, {0x0B, true, "FM", "SKIP", "SIMP", "OFF"},
-      {0x1C, true, "FM", "OFF", "-DUP", "OFF"},   {0x20, true, "FM", "OFF", "+DUP", "OFF"},
-      {0x70, true, "FM", "OFF", "SIMP", "OFF"},   {0x80, true, "FM", "OFF", "SIMP", "TONE"},
+      {0x1C, true, "FM", "OFF", "SIMP", "OFF"},   {0x20, true, "FM", "OFF", "-DUP", "OFF"},
+      {0x70, true, "FM", "OFF", "+DUP", "OFF"},   {0x80, true, "FM", "OFF", "SIMP", "TONE"},
       {0xC0, true, "FM", "OFF", "SIMP", "OFF"},
   };
   for (const auto& row : reads) {
@@ -290,8 +294,9 @@ TEST(ICQ7Memory, FlagFields) {
       {&clsICQ7::SetMod, "FM", 0xFF, 0xFC},     {&clsICQ7::SetMod, "AM", 0x00, 0x02},
       {&clsICQ7::SetMod, "AUTO", 0x00, 0x03},   {&clsICQ7::SetMod, "fm", 0x55, 0x55},
       {&clsICQ7::SetSkip, "PSKIP", 0x00, 0x04}, {&clsICQ7::SetSkip, "SKIP", 0xFF, 0xFB},
-      {&clsICQ7::SetSkip, "bogus", 0xFF, 0xF3}, {&clsICQ7::SetDup, "MINUS", 0x00, 0x10},
-      {&clsICQ7::SetDup, "PLUS", 0xFF, 0xEF},   {&clsICQ7::SetDup, "-DUP", 0x10, 0x00},
+      {&clsICQ7::SetSkip, "bogus", 0xFF, 0xF3}, {&clsICQ7::SetDup, "MINUS", 0x00, 0x20},
+      {&clsICQ7::SetDup, "MINUS", 0xFF, 0xEF},  {&clsICQ7::SetDup, "PLUS", 0x00, 0x30},
+      {&clsICQ7::SetDup, "OFF", 0xFF, 0xCF},    {&clsICQ7::SetDup, "-DUP", 0x20, 0x00},
       {&clsICQ7::SetTsql, "TONE", 0x00, 0x80},  {&clsICQ7::SetTsql, "P BEEP", 0xFF, 0x7F},
       {&clsICQ7::SetTsql, "TSQL", 0x00, 0xC0},  {&clsICQ7::SetTsql, "OFF", 0xFF, 0x3F},
       {&clsICQ7::SetTsql, "TSQL ", 0x80, 0x80},

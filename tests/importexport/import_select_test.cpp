@@ -1,0 +1,150 @@
+// The two "Import" start dialogs: the row chooser and its wrap-around, which
+// choice OK stores, and the VX-2 source range boxes.
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <string>
+#include <tuple>
+
+#include "importexport/ImportStartFrame.h"
+#include "importexport/frmImportSelect.h"
+#include "importexport/frmImportSelectB.h"
+#include "mainwindow/Globals.h"
+#include "platform/Modal.h"
+#include "platform/VbTextBox.h"
+
+namespace {
+
+constexpr int kCurrentRow = 17;
+
+// Clicks on the start frame: N "Memory Channel Number:", L "Last Empty
+// Memory Channel", C "Currently Selected Row", + and -.
+void Play(ImportStartFrame& frame, const std::string& clicks) {
+  for (char c : clicks) {
+    if (c == 'N') frame.Option5->click();
+    if (c == 'L') frame.Option6->click();
+    if (c == 'C') frame.Option7->click();
+    if (c == '+') frame.Command8->click();
+    if (c == '-') frame.Command9->click();
+  }
+}
+
+struct StartCase {
+  const char* what;
+  std::string clicks;
+  const char* label;  // Text1 afterwards
+  int stored;         // ImportStartRow after OK
+  bool chooserOn;     // "+" and "-" enabled
+};
+
+const StartCase kStartCases[] = {
+    {"OK at once", "", "0-00", kStartAtLastEmptyRow, false},
+    {"minus from row 1 wraps to the last scan edge", "N-", "24B", 450, true},
+    {"plus from row 450 wraps to row 1", "N-+", "0-00", 1, true},
+    {"two back from row 1", "N--", "24A", 449, true},
+    {"plus three times", "N+++", "0-03", 4, true},
+    {"row 51 is bank 1", "N" + std::string(50, '+'), "1-00", 51, true},
+    {"row 401 is the first scan edge", "N" + std::string(400, '+'), "0A", 401, true},
+    {"current row wins over the chosen row", "N+C", "0-01", kCurrentRow, false},
+    {"back to last empty", "N++L", "0-02", kStartAtLastEmptyRow, false},
+};
+
+template <class Dialog>
+void RunStartCases(bool rowBoxEditable) {
+  for (const StartCase& c : kStartCases) {
+    ImportStartRow = -5;
+    Dialog dialog(nullptr, [] { return kCurrentRow; });
+    Play(*dialog.Frame2, c.clicks);
+    EXPECT_EQ(dialog.Frame2->Text1->Text(), c.label) << c.what;
+    EXPECT_EQ(dialog.Frame2->Command8->isEnabled(), c.chooserOn) << c.what;
+    EXPECT_EQ(dialog.Frame2->Command9->isEnabled(), c.chooserOn) << c.what;
+    EXPECT_EQ(dialog.Frame2->Text1->isEnabled(), c.chooserOn && rowBoxEditable) << c.what;
+    dialog.Command1->click();
+    EXPECT_EQ(ImportStartRow, c.stored) << c.what;
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.what;
+  }
+}
+
+TEST(ImportStartDialogs, StartRowChoices) {
+  RunStartCases<frmImportSelect>(true);
+  RunStartCases<frmImportSelectB>(false);
+}
+
+// Closing by the close box stores nothing: the import goes on with what the
+// last OK left.
+TEST(ImportStartDialogs, CloseBoxKeepsEarlierAnswers) {
+  SetModalRunner([](QDialog& d) {
+    d.reject();
+    return d.result();
+  });
+  ImportStartRow = 123;
+  VX2FirstChannel = 7;
+  VX2LastChannel = 9;
+  frmImportSelect a(nullptr, [] { return kCurrentRow; });
+  a.Frame2->Option5->click();
+  EXPECT_EQ(ShowModal(a), QDialog::Rejected);
+  frmImportSelectB b(nullptr, [] { return kCurrentRow; });
+  b.Frame2->Option7->click();
+  b.Text2->SetText("3");
+  EXPECT_EQ(ShowModal(b), QDialog::Rejected);
+  SetModalRunner({});
+  EXPECT_EQ(ImportStartRow, 123);
+  EXPECT_EQ(VX2FirstChannel, 7);
+  EXPECT_EQ(VX2LastChannel, 9);
+}
+
+// A step on a range box: F or L (first or last box), the text typed, the
+// button ('+', '-') or 'x' for leaving the box, and the text afterwards.
+// Letters count as 0; only a leading number counts.
+// clang-format off
+const std::tuple<char, const char*, char, const char*> kRangeSteps[] = {
+    {'F', "1", '-', "1000"}, {'L', "1", '-', "450"}, {'F', "1000", '+', "1"}, {'L', "1000", '+', "1"},
+    {'L', "2", '-', "1"}, {'F', "37", '-', "36"}, {'F', "abc", '+', "1"}, {'F', "abc", '-', "1000"},
+    {'L', "abc", '-', "450"}, {'L', "12abc", '+', "13"}, {'F', "2500", 'x', "1000"},
+    {'L', "1001", 'x', "1000"}, {'L', "1000", 'x', "1000"}, {'F', "x1", 'x', "x1"},
+};
+// clang-format on
+
+TEST(ImportStartDialogs, RangeBoxes) {
+  for (const auto& [which, typed, action, after] : kRangeSteps) {
+    frmImportSelectB d(nullptr, [] { return 1; });
+    const bool last = which == 'L';
+    VbTextBox& box = last ? *d.Text3 : *d.Text2;
+    box.SetText(typed);
+    if (action == '+') (last ? d.Command5 : d.Command3)->click();
+    if (action == '-') (last ? d.Command4 : d.Command2)->click();
+    if (action == 'x') last ? d.Text3_LostFocus() : d.Text2_LostFocus();
+    EXPECT_EQ(box.Text(), after) << which << typed << action;
+    // After a button the whole text is selected, ready to be typed over.
+    EXPECT_EQ(box.selectedText().toStdString(), action == 'x' ? "" : after) << which << typed;
+  }
+}
+
+struct RangeOk {
+  const char* first;
+  const char* last;
+  std::int32_t storedFirst, storedLast;
+};
+
+const RangeOk kRangeOks[] = {
+    {"1", "450", 1, 450},      // as the dialog opens
+    {"2500", "12", 1000, 12},  // OK straight from a box over the top
+    {"10", "abc", 10, 0},      // letters only
+    {"12.6", "3", 13, 3},      // nearest whole number
+    {"500", "20", 500, 20},    // first above last is not refused here
+};
+
+TEST(ImportStartDialogs, RangeStoredOnOk) {
+  for (const RangeOk& c : kRangeOks) {
+    frmImportSelectB dialog(nullptr, [] { return 1; });
+    dialog.Text2->SetText(c.first);
+    dialog.Text3->SetText(c.last);
+    dialog.Command1->click();
+    EXPECT_EQ(VX2FirstChannel, c.storedFirst) << c.first;
+    EXPECT_EQ(VX2LastChannel, c.storedLast) << c.last;
+  }
+}
+
+}  // namespace
