@@ -380,6 +380,29 @@ class Form1 : public QMainWindow {
   // Import From .TPE and Print (Form1FileExchange.cpp).
   void ConnectFileExchange();
 
+  // CSV and plain-text import (Form1CsvImport.cpp). Each takes the undo
+  // snapshot before it writes, so Edit > Undo puts the grid back.
+  void mnuImport_Click();
+  void ImportCsv();
+  // Appends one channel per line that holds a frequency, from the row after
+  // the last used memory row; a file that cannot be read is reported.
+  void ImportGeneric(const std::string& path);
+  // The row whose label is `mem` (either case); Rows() when none is.
+  int Mem2Row(std::string_view mem) const;
+
+  // CSV export, Frequency Import Tool, TravelPlus import (their own files).
+  void mnuExportWizard_Click();
+  void mnuFreqImportTool_Click();
+  void mnuImportTPE_Click();
+  void TravelPlus();
+
+  // Printing (Form1Print.cpp).
+  void mnuPrint_Click();
+  // Prints header row 0 and rows sStart to sEnd (cut at the grid's last
+  // row), columns 0 to 8, with the main grid's column widths.
+  void PrintGrid(const MSFlexGrid& pGrid, const std::string& sTitle, bool pHorizontal, int sStart,
+                 int sEnd);
+
   // ---- end of CSV, text and TravelPlus imports, export, printing ----------
 
   MSFlexGrid* MSFlexGrid1 = nullptr;
