@@ -511,9 +511,8 @@ void Form1::Toolbar1_ButtonClick(int button) {
       mnuWrite_Click();
       break;
     default:
-      // 1 and the separators have no command. Cut, copy, paste (5 to 7),
-      // find (15) and print (16) run the editing and printing commands once
-      // those exist.
+      // 1 and the separators have no command. Cut, copy, paste (5 to 7)
+      // and find (15) run the editing commands once those exist.
       break;
   }
 }
