@@ -504,6 +504,9 @@ void Form1::Toolbar1_ButtonClick(int button) {
       HighlightRow();
       Command7_Click();
       break;
+    case 15:
+      mnuFind_Click();
+      break;
     case 18:
       mnuRead_Click();
       break;
@@ -511,9 +514,9 @@ void Form1::Toolbar1_ButtonClick(int button) {
       mnuWrite_Click();
       break;
     default:
-      // 1 and the separators have no command. Cut, copy, paste (5 to 7),
-      // find (15) and print (16) run the editing and printing commands once
-      // those exist.
+      // 1 and the separators have no command. Cut, copy, paste (5 to 7)
+      // and print (16) run the editing and printing commands once those
+      // exist.
       break;
   }
 }
