@@ -504,6 +504,9 @@ void Form1::Toolbar1_ButtonClick(int button) {
       HighlightRow();
       Command7_Click();
       break;
+    case 15:
+      mnuFind_Click();
+      break;
     case 18:
       mnuRead_Click();
       break;
@@ -512,7 +515,8 @@ void Form1::Toolbar1_ButtonClick(int button) {
       break;
     default:
       // 1 and the separators have no command. Cut, copy, paste (5 to 7)
-      // and find (15) run the editing commands once those exist.
+      // and print (16) run the editing and printing commands once those
+      // exist.
       break;
   }
 }
