@@ -11,6 +11,7 @@ void Form1::ConnectFileExchange() {
       {mnuExportWizard, &Form1::mnuExportWizard_Click},
       {mnuImportTPE, &Form1::mnuImportTPE_Click},
       {mnuFreqImportTool, &Form1::mnuFreqImportTool_Click},
+      {mnuPrint, &Form1::mnuPrint_Click},
   };
   for (const auto& [item, handler] : commands) connect(item, &QAction::triggered, this, handler);
 }
