@@ -9,9 +9,11 @@ namespace {
 constexpr int kLandscapeRows = 36;
 constexpr int kPortraitRows = 57;
 // The picture is drawn finer than the screen so that printed text stays sharp.
-constexpr int kPictureDotsPerInch = 300;
+constexpr int kPictureDotsPerInch = 240;
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kInchesPerMeter = 1 / 0.0254;
+// Cell lines as the screen draws them, one screen dot wide.
+constexpr int kCellLineTwips = 15;
 
 Qt::Alignment AlignmentOf(int code) {
   static constexpr Qt::Alignment kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
@@ -42,9 +44,12 @@ QImage frmPrintForm::Picture() const {
   int widthTwips = 0, heightTwips = 0;
   for (int c = 0; c < g.Cols(); ++c) widthTwips += g.ColWidth(c);
   for (int r = 0; r < g.Rows(); ++r) heightTwips += g.RowHeight(r);
+  // Room for the outer lines, which stand half outside the cells.
+  widthTwips += kCellLineTwips;
+  heightTwips += kCellLineTwips;
   QImage picture(std::max(1, static_cast<int>(widthTwips * dotsPerTwip) + 1),
                  std::max(1, static_cast<int>(heightTwips * dotsPerTwip) + 1),
-                 QImage::Format_RGB32);
+                 QImage::Format_Grayscale8);
   const int dotsPerMeter = static_cast<int>(kPictureDotsPerInch * kInchesPerMeter + 0.5);
   picture.setDotsPerMeterX(dotsPerMeter);
   picture.setDotsPerMeterY(dotsPerMeter);
@@ -52,11 +57,13 @@ QImage frmPrintForm::Picture() const {
 
   QPainter p(&picture);
   p.scale(dotsPerTwip, dotsPerTwip);  // draw in twips
+  p.translate(kCellLineTwips / 2.0, kCellLineTwips / 2.0);
   QFont font("Fixedsys");
   font.setStyleHint(QFont::TypeWriter);
   font.setPixelSize(9 * 20);  // 9 points, in the twips the painter draws in
   p.setFont(font);
-  p.setPen(QPen(QColor(128, 128, 128), 0));
+  const QPen cellLine(QColor(128, 128, 128), kCellLineTwips);
+  p.setPen(cellLine);
   const int textInset = 45;
   int y = 0;
   for (int r = 0; r < g.Rows(); ++r) {
@@ -73,7 +80,7 @@ QImage frmPrintForm::Picture() const {
       p.drawText(cell.adjusted(textInset, 0, -textInset, 0),
                  AlignmentOf(g.ColAlignment(c)) | Qt::TextSingleLine,
                  FromCp1252(g.TextMatrix(r, c)));
-      p.setPen(QPen(QColor(128, 128, 128), 0));
+      p.setPen(cellLine);
       x += w;
     }
     y += h;
