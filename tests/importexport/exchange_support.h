@@ -1,4 +1,4 @@
-// A main window with an empty grid, a private folder for the files the
+// A main window with an empty grid, a private folder for the files that the
 // imports and the export read and write, and scripted boxes and dialogs.
 #pragma once
 
@@ -9,19 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "mainwindow/ChannelGrid.h"
 #include "mainwindow/grid_support.h"
-#include "support/PlatformDoubles.h"
 
 namespace exchange_test {
-
-// Cells of columns 1 to 9 of a row, joined by "|", for compact expectations.
-inline std::string RowText(const MSFlexGrid& grid, int row) {
-  std::string text;
-  for (int c = ColFreq; c < kGridCols; ++c)
-    text += (c > ColFreq ? "|" : "") + grid.TextMatrix(row, c);
-  return text;
-}
 
 class ExchangeTest : public ::testing::Test {
  protected:
@@ -36,12 +26,17 @@ class ExchangeTest : public ::testing::Test {
     std::ifstream in(File(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  // Runs File > Import From .CSV on a file holding `bytes`.
+  // File > Import From .CSV on a file holding `bytes`.
   void ImportText(const std::string& bytes) {
     dialogs_.Choose(Write("in.csv", bytes));
     g_.form.mnuImport_Click();
   }
-  std::string Row(int row) const { return RowText(g_.grid, row); }
+  // Columns 1 to 9 of a row joined by "|".
+  std::string Row(int row) const {
+    std::string text = g_.grid.TextMatrix(row, ColFreq);
+    for (int c = ColMode; c < kGridCols; ++c) text += "|" + g_.grid.TextMatrix(row, c);
+    return text;
+  }
 
   GridForm g_;
   QTemporaryDir dir_;
