@@ -63,6 +63,8 @@ void Form1::PrintGrid(const MSFlexGrid& pGrid, const std::string& sTitle, bool p
   }
 
   const std::string pageOf = " of " + std::to_string(layout.pages);
+  // The path is kept native (UTF-8); the printer takes the code page's bytes.
+  const std::string filePath = ToCp1252(QString::fromStdString(CurrentFile));
   int r = sStart;
   for (int page = 1; page <= layout.pages; ++page) {
     printer->SetCurrentY(0);
@@ -72,7 +74,7 @@ void Form1::PrintGrid(const MSFlexGrid& pGrid, const std::string& sTitle, bool p
     printer->Print("");
     printer->SetFont("MS Sans Seriff", 10, false);
     printer->SetCurrentX(kFileLeft);
-    printer->Print(CurrentFile);
+    printer->Print(filePath);
     printer->Print("");
     printer->SetCurrentX(pHorizontal ? kDateLeftLandscape : kDateLeftPortrait);
     printer->SetCurrentY(0);
