@@ -95,16 +95,15 @@ void frmTravelPlus::Form_Load() {
   Option6->setChecked(true);
   SpinRow = 1;
   ShowSpinRow();
-  EnableSpin(false);
+  DisableSpin();
 }
 
 void frmTravelPlus::ShowSpinRow() { Text1->SetText(RowLabel(SpinRow)); }
 
-void frmTravelPlus::EnableSpin(bool on) {
-  // The label box only ever displays; it is greyed with the buttons.
-  Text1->setEnabled(on);
-  Command8->setEnabled(on);
-  Command9->setEnabled(on);
+void frmTravelPlus::DisableSpin() {
+  Text1->setEnabled(false);
+  Command8->setEnabled(false);
+  Command9->setEnabled(false);
 }
 
 void frmTravelPlus::Command8_Click() {
@@ -117,9 +116,13 @@ void frmTravelPlus::Command9_Click() {
   ShowSpinRow();
 }
 
-void frmTravelPlus::Option5_Click() { EnableSpin(true); }
-void frmTravelPlus::Option6_Click() { EnableSpin(false); }
-void frmTravelPlus::Option7_Click() { EnableSpin(false); }
+// The label box only ever displays, so it stays greyed; the buttons step.
+void frmTravelPlus::Option5_Click() {
+  Command8->setEnabled(true);
+  Command9->setEnabled(true);
+}
+void frmTravelPlus::Option6_Click() { DisableSpin(); }
+void frmTravelPlus::Option7_Click() { DisableSpin(); }
 
 void frmTravelPlus::Command1_Click() {
   for (int i = 0; i < 4; ++i)

@@ -35,6 +35,6 @@ class frmTravelPlus : public QDialog {
 
  private:
   void ShowSpinRow();
-  void EnableSpin(bool on);
+  void DisableSpin();
   Form1* owner_;
 };
