@@ -4,6 +4,7 @@
 // channel rules, file commands, menus, ...); this header declares all of it.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -361,6 +362,44 @@ class Form1 : public QMainWindow {
   // Visible Columns (Form1MemoryTools.cpp).
   void ConnectMemoryTools();
 
+  // Sorts by frequency (Form1Sorts.cpp). Each menu command is one Undo and
+  // refreshes the alternate panel.
+  void mnuSortAscending_Click();
+  void mnuSortDescending_Click();
+  void mnuSortRowsAscending_Click();
+  void mnuSortRowsDeascending_Click();
+  // Rows 1 to 400 ascending / descending, and the selected rows. Each shows
+  // the progress window; false when the user cancelled (the grid as it was).
+  bool BubbleSort();
+  bool BubbleSortB();
+  bool BubbleSortSelected();
+  bool BubbleSortSelectedB();
+
+  // Duplicate-frequency check (Form1DupCheck.cpp): the options dialog, then
+  // the check of rows 1 to 400 that lists duplicates in the report window or
+  // deletes them.
+  void mnuDupCheck_Click();
+  void CheckDups(bool NoCode, bool NoText, bool Delete);
+  // The text the last report run produced ("" when it found nothing).
+  std::string DupReportText;
+  // The report window while it is open, else nullptr (a frmDupReport).
+  QWidget* DupReportWindow() const;
+
+  // Find, and View > Visible Columns (Form1MemoryTools.cpp).
+  void mnuFind_Click();
+  void mnuVisible_Click();
+  // Shows or hides grid columns 1 to 9 by the "Visible" settings.
+  void ApplyVisibleColumns();
+
+  // Frequency lists from the "CSV" folder (Form1FreqLists.cpp).
+  void mnuMemories_Click();
+  void InsertList(const std::string& ListNum);
+
+ private:
+  bool SortRows(int first, int last, bool descending);
+  QPointer<QWidget> dupReport_;
+
+ public:
   // ---- end of sorts, duplicates, find, columns, frequency lists -----------
 
   // ---- radio settings dialogs (src/settings/) ------------------------------
@@ -386,6 +425,29 @@ class Form1 : public QMainWindow {
   // Connects File > Import From .CSV, Export, the Frequency Import Tool,
   // Import From .TPE and Print (Form1FileExchange.cpp).
   void ConnectFileExchange();
+
+  // CSV and plain-text import (Form1CsvImport.cpp). Each takes the undo
+  // snapshot before it writes, so Edit > Undo puts the grid back.
+  void mnuImport_Click();
+  void ImportCsv();
+  // Appends one channel per line that holds a frequency, from the row after
+  // the last used memory row; a file that cannot be read is reported.
+  void ImportGeneric(const std::string& path);
+  // The row whose label is `mem` (either case); Rows() when none is.
+  int Mem2Row(std::string_view mem) const;
+
+  // CSV export, Frequency Import Tool, TravelPlus import (their own files).
+  void mnuExportWizard_Click();
+  void mnuFreqImportTool_Click();
+  void mnuImportTPE_Click();
+  void TravelPlus();
+
+  // Printing (Form1Print.cpp).
+  void mnuPrint_Click();
+  // Prints header row 0 and rows sStart to sEnd (cut at the grid's last
+  // row), columns 0 to 8, with the main grid's column widths.
+  void PrintGrid(const MSFlexGrid& pGrid, const std::string& sTitle, bool pHorizontal, int sStart,
+                 int sEnd);
 
   // ---- end of CSV, text and TravelPlus imports, export, printing ----------
 

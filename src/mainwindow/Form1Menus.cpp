@@ -504,6 +504,12 @@ void Form1::Toolbar1_ButtonClick(int button) {
       HighlightRow();
       Command7_Click();
       break;
+    case 15:
+      mnuFind_Click();
+      break;
+    case 16:
+      mnuPrint_Click();
+      break;
     case 18:
       mnuRead_Click();
       break;
@@ -511,9 +517,8 @@ void Form1::Toolbar1_ButtonClick(int button) {
       mnuWrite_Click();
       break;
     default:
-      // 1 and the separators have no command. Cut, copy, paste (5 to 7),
-      // find (15) and print (16) run the editing and printing commands once
-      // those exist.
+      // 1 and the separators have no command. Cut, copy and paste (5 to 7)
+      // run the editing commands once those exist.
       break;
   }
 }

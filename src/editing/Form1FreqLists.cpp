@@ -1,0 +1,116 @@
+// Memories > Insert Frequency List: the lists are CSV files in the folder
+// "CSV" beside the program; the menu offers the first ten, and choosing one
+// opens room for its channels at the selection and writes them there.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/Undo.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
+#include "platform/MSFlexGrid.h"
+#include "platform/Runtime.h"
+
+namespace {
+
+constexpr int kListSlots = 10;
+const QString kListFolder = QStringLiteral("CSV");
+const QString kListExtension = QStringLiteral(".csv");
+
+QDir ListFolder() { return QDir(QString::fromStdString(AppPath())).filePath(kListFolder); }
+
+// The list's header and data lines: up to the end of the file or the first
+// line that is blank; CR LF or LF line ends.
+std::vector<std::string> ReadListLines(const QString& path) {
+  QFile file(path);
+  std::vector<std::string> lines;
+  if (!file.open(QIODevice::ReadOnly)) return lines;
+  const QByteArray bytes = file.readAll();
+  std::string_view rest(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  while (!rest.empty()) {
+    const std::size_t lf = rest.find('\n');
+    std::string_view line = rest.substr(0, lf);
+    rest = lf == std::string_view::npos ? std::string_view() : rest.substr(lf + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (TrimBlanksText(line).empty()) break;
+    lines.emplace_back(line);
+  }
+  return lines;
+}
+
+// Fields 0, 1, 2 ... of a data line, cut at every comma.
+std::vector<std::string> Fields(std::string_view line) {
+  std::vector<std::string> fields;
+  for (;;) {
+    const std::size_t comma = line.find(',');
+    fields.emplace_back(line.substr(0, comma));
+    if (comma == std::string_view::npos) return fields;
+    line.remove_prefix(comma + 1);
+  }
+}
+
+}  // namespace
+
+void Form1::mnuMemories_Click() {
+  // Only ".csv" files are lists: another file in the folder would be offered
+  // under a cut name and then do nothing.
+  QStringList names;
+  const QDir folder = ListFolder();
+  if (folder.exists()) {
+    for (const QString& file : folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+      if (file.size() > kListExtension.size() && file.endsWith(kListExtension, Qt::CaseInsensitive))
+        names << file.left(file.size() - kListExtension.size());
+      if (names.size() == kListSlots) break;
+    }
+  }
+  mnuInsertFreqList->menuAction()->setEnabled(!names.isEmpty());
+  for (int k = 0; k < kListSlots; ++k) {
+    QAction* item = mnuInsertN[k];
+    const bool shown = k < names.size();
+    item->setVisible(shown);
+    item->setData(shown ? names[k] : QString());
+    // A "&" in a list name is shown, not taken as a keyboard accelerator.
+    item->setText(shown ? QString(names[k]).replace('&', QStringLiteral("&&")) : QString());
+  }
+}
+
+void Form1::InsertList(const std::string& ListNum) {
+  HideEditors();
+  MSFlexGrid& grid = *MSFlexGrid1;
+  // One snapshot for the whole command, the rows the insert pushes out
+  // included.
+  UndoCommand undo(grid);
+  QString path;
+  const QDir folder = ListFolder();
+  for (const QString& file : folder.entryList(QDir::Files)) {
+    if (file.compare(QString::fromStdString(ListNum) + kListExtension, Qt::CaseInsensitive) == 0)
+      path = folder.filePath(file);
+  }
+  if (path.isEmpty()) return;
+  const std::vector<std::string> lines = ReadListLines(path);
+  if (lines.size() < 2) return;
+
+  int count = static_cast<int>(lines.size()) - 1;
+  // The user may refuse to lose the channels the insert would push out of
+  // the banks: then nothing is written over the rows that are there.
+  if (!InsertRows(count)) return;
+  const int first = SelStartRow;
+  if (first < 1 || first > LastBankRow) return;
+  const int last = std::min(first + count - 1, static_cast<int>(LastBankRow));
+
+  for (int row = first; row <= last; ++row) {
+    const std::vector<std::string> fields = Fields(lines[row - first + 1]);
+    const int available = std::min(static_cast<int>(fields.size()), static_cast<int>(kGridCols));
+    for (int c = ColFreq; c < available; ++c) grid.SetTextMatrix(row, c, fields[c]);
+  }
+  grid.SetRow(std::min(last + 1, grid.Rows() - 1));
+  grid.SetCol(ColFreq);
+  LoadAlt();
+}

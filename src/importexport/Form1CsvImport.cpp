@@ -1,0 +1,113 @@
+// File > Import From .CSV: the program's own CSV layout cell by cell, or any
+// other text file as one frequency a line.
+
+#include <QAction>
+
+#include "editing/Undo.h"
+#include "importexport/CsvImport.h"
+#include "importexport/CsvText.h"
+#include "importexport/FreqScan.h"
+#include "importexport/TextFile.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/Form1.h"
+#include "platform/FileDialogs.h"
+#include "platform/MSFlexGrid.h"
+#include "platform/MsgBox.h"
+
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+// Suspends the grid's repainting for a bulk write and restores it after.
+class BulkWrite {
+ public:
+  explicit BulkWrite(MSFlexGrid& grid) : grid_(grid), redraw_(grid.Redraw()) {
+    grid_.SetRedraw(false);
+  }
+  ~BulkWrite() { grid_.SetRedraw(redraw_); }
+
+ private:
+  MSFlexGrid& grid_;
+  bool redraw_;
+};
+
+}  // namespace
+
+void Form1::mnuImport_Click() { ImportCsv(); }
+
+void Form1::ImportCsv() {
+  const FileDialogResult chosen = GetOpenFileName(
+      "Import CSV", {{"CSV Files (*.csv)", "*.csv"}, {"All Files (*.*)", "*.*"}}, 1);
+  if (!chosen.ok || chosen.path.empty()) return;
+  const TextFileLines file = ReadTextFileLines(chosen.path);
+  if (!file.ok) {
+    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
+  if (!ImportCsvLines(*this, file.lines)) ImportGenericLines(*this, file.lines);
+}
+
+bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {
+  const CsvLayout layout = lines.empty() ? CsvLayout::NotCsv : CsvLayoutOf(lines[0]);
+  if (layout == CsvLayout::NotCsv) return false;
+  MSFlexGrid& grid = *form.MSFlexGrid1;
+  form.SaveUndo();
+  BulkWrite bulk(grid);
+  // Labelled lines carry the row label before the nine cells.
+  const int firstCell = layout == CsvLayout::Labelled ? 1 : 0;
+  int packedRow = 0;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (IsSkippedCsvLine(lines[i])) continue;
+    const std::vector<std::string> fields = SplitCsvFields(lines[i]);
+    const int row = layout == CsvLayout::Labelled ? form.Mem2Row(fields[0]) : ++packedRow;
+    // A label that names no row, or a packed line past the last row, has no
+    // place in the grid.
+    if (row < 1 || row > LastScanEdgeRow) continue;
+    // A short line writes the cells it has; the others keep their text.
+    for (int c = ColFreq; c < kGridCols; ++c) {
+      const std::size_t f = static_cast<std::size_t>(c - 1 + firstCell);
+      if (f >= fields.size()) break;
+      grid.SetTextMatrix(row, c, fields[f]);
+    }
+  }
+  return true;
+}
+
+void Form1::ImportGeneric(const std::string& path) {
+  const TextFileLines file = ReadTextFileLines(path);
+  if (!file.ok) {
+    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
+  ImportGenericLines(*this, file.lines);
+}
+
+void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
+  MSFlexGrid& grid = *form.MSFlexGrid1;
+  form.SaveUndo();
+  BulkWrite bulk(grid);
+  const bool autoMode = form.mnuAutoMode->isChecked();
+  int row = form.GetLastEmptyRow();
+  for (std::size_t i = 0; i < lines.size() && row <= LastScanEdgeRow; ++i) {
+    const std::string number = ScanFrequency(TrimSpaces(lines[i]));
+    if (number.empty()) continue;
+    grid.SetTextMatrix(row, ColFreq, form.frqFilter(number));
+    form.ApplyDefaults(row);
+    if (autoMode) form.ApplyAutoMode(row);
+    ++row;
+  }
+}
+
+int Form1::Mem2Row(std::string_view mem) const {
+  const MSFlexGrid& grid = *MSFlexGrid1;
+  for (int r = 1; r < grid.Rows(); ++r)
+    if (EqualIgnoringCase(grid.TextMatrix(r, ColLabel), mem)) return r;
+  return grid.Rows();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Text files and clipboard text as the imports read them: Windows-1252 bytes
+// split into lines at CR, LF or CR LF (files written on other systems end
+// their lines with LF alone), with a UTF-8 byte-order mark at the start
+// dropped so that it never sticks to the first field or header.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TextFileLines {
+  bool ok = false;
+  std::vector<std::string> lines;
+  std::string error;  // why the file could not be read, for a message box
+};
+
+// The lines of a text, after the byte-order mark.
+std::vector<std::string> TextLinesOf(std::string_view text);
+
+// The lines of a file; a file that cannot be opened or read gives ok false
+// and a sentence naming it.
+TextFileLines ReadTextFileLines(const std::string& path);
+
+// The text without spaces at either end (tabs stay).
+std::string TrimSpaces(std::string_view text);

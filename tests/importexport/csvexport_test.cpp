@@ -1,0 +1,94 @@
+// File > Export to .CSV: the text byte for byte, the save sequence, and the
+// way back through the CSV import.
+
+#include "importexport/CsvExport.h"
+
+#include <QCheckBox>
+
+#include "importexport/exchange_support.h"
+#include "importexport/frmExportWizard.h"
+
+namespace exchange_test {
+namespace {
+
+class CsvExport : public ExchangeTest {
+ protected:
+  void SetUp() override {
+    const std::tuple<int, int, const char*> cells[] = {
+        {1, ColFreq, "146.520"},   {1, ColMode, "FM"},  {1, ColComments, "Caf\xE9, \"n\""},
+        {3, ColFreq, "1.000"},  // no mode: unused
+        {401, ColFreq, "118.000"}, {401, ColMode, "AM"}};
+    for (const auto& [row, col, text] : cells) g_.grid.SetTextMatrix(row, col, text);
+  }
+  std::string Export(bool number, bool unused, bool quotes) {
+    return GetExportData(g_.form, ExportOptions{number, unused, quotes});
+  }
+};
+
+TEST_F(CsvExport, TextByteForByte) {
+  EXPECT_EQ(Export(true, false, false),
+            "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n"
+            "0-00,146.520,FM,,,,,,,Caf\xE9, \"n\"\r\n0A,118.000,AM,,,,,,,\r\n");
+  EXPECT_EQ(
+      Export(false, false, true),
+      "\"Freq\",\"Mode\",\"Skip\",\"Step\",\"RPT SH\",\"Shift\",\"TSQL\",\"Tone\","
+      "\"Comments\"\r\n\"146.520\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\"Caf\xE9, \"n\"\"\r\n"
+      "\"118.000\",\"AM\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+  const std::string all = Export(true, true, false);
+  EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 451);
+  EXPECT_NE(all.find("\r\n0-02,1.000,,,,,,,,\r\n"), std::string::npos);
+  g_.form.initgrid();
+  EXPECT_EQ(Export(true, false, false),
+            "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n");
+}
+
+TEST_F(CsvExport, RoundTripThroughTheImport) {
+  // Labelled files return to their rows, packed ones fill the top rows; a
+  // comment holding a comma comes back cut at it.
+  const std::string row401 = Row(401);
+  // "#" column, quotes; the row row 401 comes back in
+  for (const auto& [number, quotes, back] : {std::tuple{true, true, 401}, {false, false, 2}}) {
+    const std::string text = Export(number, false, quotes) + "\r\n";
+    g_.form.initgrid();
+    ImportText(text);
+    EXPECT_EQ(Row(1), "146.520|FM|||||||Caf\xE9") << number;
+    EXPECT_EQ(Row(back), row401) << number;
+    SetUp();
+  }
+}
+
+TEST_F(CsvExport, SaveSequence) {
+  frmExportWizard wizard(g_.form);
+  const std::string expected = wizard.GetExportData() + "\r\n";
+  EXPECT_EQ(ExportFileName("/home/my.data/list"), "/home/my.data/list");
+  dialogs_.Choose(File("list"));  // no point: ".csv" appended
+  wizard.Command4_Click();
+  EXPECT_EQ(Read("list.csv"), expected);
+  EXPECT_EQ(wizard.result(), QDialog::Accepted);
+
+  // An existing file: No asks again, Cancel there writes nothing; Cancel at
+  // the question writes nothing; Yes replaces.
+  Write("old.csv", "old");
+  dialogs_.Choose(File("old"));
+  boxes_.Answer(vbNo, "old.csv already exists.\r\nDo you want to replace it?");
+  dialogs_.Cancel();
+  dialogs_.Choose(File("old.csv"));
+  boxes_.Answer(vbCancel);
+  wizard.Command4_Click();
+  wizard.Command4_Click();
+  EXPECT_EQ(Read("old.csv"), "old");
+  EXPECT_EQ(boxes_.Calls().at(0).title, "Save As");
+  dialogs_.Choose(File("old.csv"));
+  boxes_.Answer(vbYes);
+  wizard.Command4_Click();
+  EXPECT_EQ(Read("old.csv"), expected);
+
+  frmExportWizard stays(g_.form);  // a write that fails is reported, the dialog stays
+  dialogs_.Choose(File("no-such-folder/list.csv"));
+  boxes_.Answer(vbOK, "could not be written");
+  stays.Command4_Click();
+  EXPECT_NE(stays.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace exchange_test

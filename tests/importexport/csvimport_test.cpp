@@ -1,0 +1,99 @@
+// File > Import From .CSV: the own layout back into its rows, any other text
+// as one frequency a line, and files that are not as expected.
+
+#include <QAction>
+
+#include "importexport/exchange_support.h"
+
+namespace exchange_test {
+namespace {
+
+const std::string kHeader = "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments";
+const std::string kClub = "146.520,FM,OFF,5 KHz,SIMP,0.000,OFF,88.5,Club";
+const char* const kClubRow = "146.520|FM|OFF|5 KHz|SIMP|0.000|OFF|88.5|Club";
+
+using CsvImport = ExchangeTest;
+
+TEST_F(CsvImport, LinesLandInTheirRowsAndNowhereElse) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::pair<int, std::string>> rows;  // row, its cells afterwards
+  };
+  const Case cases[] = {
+      {"labelled, quoted header in any case",
+       "\"#\",\"FREQ\",\"mode\",\"Skip\",\"Step\",\"RPT SH\",\"Shift\",\"TSQL\",\"Tone\"\r\n3-07," +
+           kClub + "\r\n12a," + kClub + "\r\n",
+       {{158, kClubRow}, {425, kClubRow}, {1, "||||||||"}}},
+      {"packed, blank and empty lines take no row",
+       "Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone\r\n\r\n EMPTY \r\n" + kClub + "\r\n" + kClub,
+       {{1, kClubRow}, {2, kClubRow}, {3, "||||||||"}}},
+      {"LF only, byte-order mark",
+       "\xEF\xBB\xBF" + kHeader + "\n0-00," + kClub + "\n",
+       {{1, kClubRow}}},
+      {"CR only", kHeader + "\r0-01," + kClub + "\r", {{2, kClubRow}}},
+      {"quoted fields, a short line",
+       kHeader + "\r\n\"0-02\",\"146.520\",\"FM\"",
+       {{3, "146.520|FM|||||||"}}},
+      {"not our header: plain text",
+       "#,Freq;Mode\r\n1.5\r\n",
+       {{1, "1.500|AM|OFF|5 KHz|SIMP|0.000|OFF|88.5|"}}},
+      {"unknown label skipped, long line cut",
+       kHeader + "\r\n9-99," + kClub + "\r\n0-03," + kClub + ",more\r\n",
+       {{4, kClubRow}}},
+  };
+  for (const Case& c : cases) {
+    g_.form.initgrid();
+    ImportText(c.bytes);
+    for (const auto& [row, cells] : c.rows) EXPECT_EQ(Row(row), cells) << c.what << " row " << row;
+  }
+  std::string packed = "Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone\r\n";
+  for (int i = 1; i <= 460; ++i) packed += std::to_string(i) + ".000,FM\r\n";
+  ImportText(packed);
+  EXPECT_EQ(g_.grid.TextMatrix(450, ColFreq), "450.000");
+}
+
+TEST_F(CsvImport, PlainTextAppendsAfterTheLastUsedRow) {
+  struct Case {
+    int lastUsed, lines, firstRow, lastRow;
+  };
+  const Case cases[] = {{0, 3, 1, 3}, {10, 2, 11, 12}, {399, 1, 400, 400}, {399, 60, 400, 450}};
+  for (const Case& c : cases) {
+    g_.form.initgrid();
+    if (c.lastUsed) g_.Use(c.lastUsed);
+    std::string text = "no number here\n";
+    for (int i = 0; i < c.lines; ++i) text += "Air 121.5 MHz\r\n";
+    ImportText(text);
+    EXPECT_EQ(Row(c.firstRow), "121.500|AM|OFF|5 KHz|SIMP|0.000|OFF|88.5|") << c.lastUsed;
+    EXPECT_EQ(g_.grid.TextMatrix(c.lastRow, ColFreq), "121.500") << c.lastUsed;
+    EXPECT_EQ(g_.grid.TextMatrix(std::min(c.lastRow + 1, 450), ColFreq),
+              c.lastRow < 450 ? "" : "121.500");
+  }
+  g_.form.mnuAutoMode->setChecked(false);  // the mode then stays at its default
+  g_.form.initgrid();
+  ImportText("Air 121.5\n");
+  EXPECT_EQ(g_.grid.TextMatrix(1, ColMode), "FM");
+}
+
+TEST_F(CsvImport, FailuresChangeNothingAndUndoRestores) {
+  g_.Use(1, 5);
+  const auto before = g_.Cells();
+  for (const std::string& path : {File("missing.csv"), dir_.path().toStdString()}) {
+    boxes_.Answer(vbOK, "could not be opened");
+    dialogs_.Choose(path);
+    g_.form.mnuImport_Click();
+  }
+  dialogs_.Cancel();
+  g_.form.mnuImport_Click();
+  EXPECT_EQ(g_.Cells(), before);
+  for (const std::string& text :
+       {kHeader + "\r\n0-00,1.000,AM\r\n0-05,2.000", std::string("1.5")}) {
+    ImportText(text);
+    ASSERT_NE(g_.Cells(), before);
+    g_.form.Undo();
+    EXPECT_EQ(g_.Cells(), before);
+  }
+}
+
+}  // namespace
+}  // namespace exchange_test
