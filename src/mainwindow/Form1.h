@@ -353,7 +353,40 @@ class Form1 : public QMainWindow {
   // Connects the Edit menu, the popup value items and the clean-up commands
   // (Form1EditMenu.cpp).
   void ConnectEditMenu();
+  // Every command below that changes rows first ends an edit open in the
+  // grid, so the editor's leaving rules never run on a row moved under it.
 
+  // Cell clipboard (Form1Clipboard.cpp). The copied cells live in CopyBuffer
+  // and in the scratch file "tmp.dat" in the program's folder, which a second
+  // running copy started from the same folder pastes as well.
+  // Copies the selected block of cells.
+  void CellCopy();
+  // Copies the selected block, then empties the whole selected rows.
+  void CellCut();
+  // Pastes the copied rows from the top row of the selection down, into the
+  // columns they came from; rows not in use take only rows carrying a Mode.
+  void CellPaste();
+  // The Edit menu opens: Cut, Copy and Paste are offered only while the
+  // selection lies below the header row.
+  void mnuEdit_Click();
+  // "&Insert Copied Cells" / "&Insert Cut Rows": opens as many blank rows as
+  // were copied at the selection and pastes into them.
+  void mnuInsert_Click();
+
+ private:
+  // After a command changed rows, an open alternate panel shows its row
+  // anew, so its next store cannot write old values over the change.
+  void RefreshAltPanel();
+  // Rebuilds CopyBuffer from "tmp.dat" unless the last copy could not write
+  // the file; the number of rows it then holds.
+  int LoadCopyBuffer();
+  // Pastes at most `maxRows` buffer rows; the rest of CellPaste.
+  void PasteBuffer(int maxRows);
+  // The last copy or cut could not write "tmp.dat" (a read-only program
+  // folder): paste from memory, never from an older file.
+  bool pasteFromMemory_ = false;
+
+ public:
   // ---- end of cell clipboard, value menus, clean-up commands --------------
 
   // ---- sorts, duplicates, find, columns, frequency lists (src/editing/) ----
