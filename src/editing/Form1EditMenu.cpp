@@ -16,6 +16,25 @@ constexpr const char* kPopupCopy[] = {"mnu1Copy", "mnu2copy", "mnu3copy", "mnu4c
 constexpr const char* kPopupPaste[] = {"mnu1Paste", "mnu2Paste", "mnu3paste", "mnu4paste",
                                        "mnu5paste", "mnu6paste", "mnu7Paste"};
 
+// The popup menus' value items: the column each writes and the value.
+struct ValueItem {
+  const char* name;
+  int col;
+  const char* value;
+};
+constexpr ValueItem kValueItems[] = {
+    {"mnuFM", ColMode, "FM"},         {"mnuWFM", ColMode, "WFM"},
+    {"mnuAM", ColMode, "AM"},         {"mnu3off", ColSkip, "OFF"},
+    {"mnuPskip", ColSkip, "PSKIP"},   {"mnu3skip", ColSkip, "SKIP"},
+    {"mnu45k", ColStep, "5 KHz"},     {"mnu625khz", ColStep, "6.25 KHz"},
+    {"mnu410k", ColStep, "10 KHz"},   {"mnu415k", ColStep, "15 KHz"},
+    {"mnu420K", ColStep, "20 KHz"},   {"mnu425K", ColStep, "25 KHz"},
+    {"mnu430K", ColStep, "30 KHz"},   {"mnu450K", ColStep, "50 KHz"},
+    {"mnu4100k", ColStep, "100 KHz"}, {"mnusimp", ColRptSh, "SIMP"},
+    {"mnumdup", ColRptSh, "-DUP"},    {"mnupDUP", ColRptSh, "+DUP"},
+    {"mnu6off", ColTsql, "OFF"},      {"mnu6on", ColTsql, "ON"},
+};
+
 }  // namespace
 
 void Form1::ConnectEditMenu() {
@@ -40,6 +59,15 @@ void Form1::ConnectEditMenu() {
     connect(item(name), &QAction::triggered, this, [this] { CellCopy(); });
   for (const char* name : kPopupPaste)
     connect(item(name), &QAction::triggered, this, [this] { CellPaste(); });
+  for (const ValueItem& value : kValueItems) {
+    connect(item(value.name), &QAction::triggered, this,
+            [this, value] { SetColumnValue(value.col, value.value); });
+  }
+  connect(item("mnuAutoIncrement"), &QAction::triggered, this, [this] { IncrementTags(); });
+
+  connect(mnuCheckBlocked, &QAction::triggered, this, [this] { mnuCheckBlocked_Click(); });
+  connect(mnuClearMem, &QAction::triggered, this, [this] { mnuClearMem_Click(); });
+  connect(mnuRemoveEmpty, &QAction::triggered, this, [this] { mnuRemoveEmpty_Click(); });
 }
 
 void Form1::RefreshAltPanel() {

@@ -373,6 +373,26 @@ class Form1 : public QMainWindow {
   // were copied at the selection and pastes into them.
   void mnuInsert_Click();
 
+  // Popup value menus and auto-fill comments (Form1ValueMenus.cpp).
+  // Writes `value` into column `col` of every selected row in use.
+  void SetColumnValue(int col, const std::string& value);
+  // Numbers the comments of the selected rows in use on from the comment of
+  // the row above the selection ("Rptr 9" gives "Rptr 10", "Rptr 11" ...).
+  void IncrementTags();
+
+  // Blocked frequencies, clear all, remove empty rows (Form1CleanUp.cpp).
+  // True for a frequency text inside the US cellular bands: above 823.995
+  // and below 849 MHz, or above 868.995 and below 894 MHz.
+  static bool IsBlocked(const std::string& Freq);
+  // Asks, for each blocked channel, whether to delete it.
+  void mnuCheckBlocked_Click();
+  // Empties all 450 channels in the grid and the image, after a question.
+  void mnuClearMem_Click();
+  // Closes the gaps between the used channels of rows 1 to 400.
+  void mnuRemoveEmpty_Click();
+  // Empties columns 1 to 9 of one row.
+  void ClearRow(int iRow);
+
  private:
   // After a command changed rows, an open alternate panel shows its row
   // anew, so its next store cannot write old values over the change.
