@@ -68,6 +68,7 @@ void Form1::ConnectEditMenu() {
   connect(mnuCheckBlocked, &QAction::triggered, this, [this] { mnuCheckBlocked_Click(); });
   connect(mnuClearMem, &QAction::triggered, this, [this] { mnuClearMem_Click(); });
   connect(mnuRemoveEmpty, &QAction::triggered, this, [this] { mnuRemoveEmpty_Click(); });
+  connect(mnuFillSelected, &QAction::triggered, this, [this] { mnuFillSelected_Click(); });
 }
 
 void Form1::RefreshAltPanel() {

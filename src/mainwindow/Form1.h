@@ -393,6 +393,13 @@ class Form1 : public QMainWindow {
   // Empties columns 1 to 9 of one row.
   void ClearRow(int iRow);
 
+  // Fill selected (Form1FillSelected.cpp, dialog frmFillSelected).
+  void mnuFillSelected_Click();
+  // Fills the selected rows with StartFreq, StartFreq + Increment, ... (each
+  // kept within 0.495 to 1599.995 MHz), the defaults and the automatic mode
+  // and shift. StartFreq carries the running value as text.
+  void FillSelected(std::string& StartFreq, std::string& Increment);
+
  private:
   // After a command changed rows, an open alternate panel shows its row
   // anew, so its next store cannot write old values over the change.

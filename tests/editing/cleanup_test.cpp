@@ -1,5 +1,5 @@
 // Popup value items, auto-fill comments, the blocked-band check, remove
-// empty rows and clear all.
+// empty rows, clear all and fill selected.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "editing/Undo.h"
+#include "editing/frmFillSelected.h"
 #include "image/clsICR2.h"
+#include "mainwindow/ChannelRules.h"
 #include "mainwindow/Globals.h"
 #include "mainwindow/grid_support.h"
+#include "platform/Modal.h"
 #include "platform/VbTextBox.h"
 
 namespace {
@@ -160,6 +163,74 @@ TEST_F(CleanUp, ClearAllAsksFirstEmptiesTheImageAndStaysOneUndoAway) {
   EXPECT_EQ(f.Cells(), std::vector<std::string>(before.size()));
   EXPECT_FALSE(ICR2Image.IsValidMemory(450));
   EXPECT_EQ(ChannelComments[450], "");
+  f.form.Undo();
+  EXPECT_EQ(f.Cells(), before);
+}
+
+TEST_F(CleanUp, FillSelectedKeepsTheSeriesOnTheRasterAndWithinTheLimits) {
+  struct Case {
+    const char *start, *increment, *freqs;
+  };
+  const Case cases[] = {
+      {"0.495", "0.000", "0.495|0.495|0.495|0.495|0.495"},
+      {"145.000", "0.025", "145.000|145.025|145.050|145.075|145.100"},
+      {"1599.990", "0.010", "1599.990|1599.995|1599.995|1599.995|1599.995"},
+      {"446.0", "0.0125", "446.000|446.0125|446.025|446.0375|446.050"},
+      {"0.1", "99999999999999999999", "0.495|1599.995|1599.995|1599.995|1599.995"},
+  };
+  for (const Case& c : cases) {
+    f.form.initgrid();
+    f.Use(30);
+    f.Select(30, 34);
+    std::string start = c.start;
+    std::string increment = c.increment;
+    f.form.FillSelected(start, increment);
+    EXPECT_EQ(Col(ColFreq, 30, 34), c.freqs) << c.start;
+    for (int r = 30; r <= 34; ++r) {
+      const std::string freq = f.grid.TextMatrix(r, ColFreq);
+      EXPECT_EQ(f.grid.TextMatrix(r, ColMode), AutoModeFor(freq)) << freq;
+      EXPECT_EQ(f.grid.TextMatrix(r, ColShift), AutoShiftFor(freq).offset) << freq;
+    }
+    EXPECT_EQ(f.Tag(30), "r30") << "the comment stays";
+  }
+}
+
+TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnce) {
+  f.Use(5, 6);
+  const auto before = f.Cells();
+  f.Select(5, 6);
+  std::vector<std::string> seen;
+  SetModalRunner([&](QDialog& dialog) {
+    auto& d = static_cast<frmFillSelected&>(dialog);
+    seen.push_back(d.Text1->Text() + " " + d.Text2->Text());
+    std::string passed;
+    for (int key : {'a', '-', ',', ' ', '5', '.', '\b'}) {
+      int k = key;
+      d.Text2_KeyPress(k);
+      if (k != 0) passed += static_cast<char>(k);
+    }
+    seen.push_back(passed);
+    const std::pair<const char*, const char*> boxes[] = {
+        {"146", "146.000"}, {"0.1", "0.495"}, {"2000", "1599.995"}};
+    for (const auto& [typed, left] : boxes) {
+      d.Text1->SetText(typed);
+      d.Text1_LostFocus();
+      d.Text2->SetText(typed);
+      d.Text2_LostFocus();
+      seen.push_back(d.Text1->Text() + " " + d.Text2->Text() + " " + left);
+    }
+    d.Text1->SetText("146");  // Enter before leaving: taken as it stands
+    d.Text2->SetText("0.5");
+    int enter = 13;
+    d.Text1_KeyPress(enter);
+    return dialog.result();
+  });
+  f.form.mnuFillSelected_Click();
+  SetModalRunner({});
+  const std::vector<std::string> expected = {"0.495 0.000", "5.\b", "146.000 146.000 146.000",
+                                             "0.495 0.100 0.495", "1599.995 1599.995 1599.995"};
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(Col(ColFreq, 5, 6), "146.000|146.500");
   f.form.Undo();
   EXPECT_EQ(f.Cells(), before);
 }
