@@ -83,6 +83,7 @@ void Form1::mnuClearMem_Click() {
   const int answer = MsgBox("This will clear all main and scan edge memory data. Are you sure?",
                             vbYesNo | vbQuestion, kMsgTitle);
   if (answer != vbYes) return;
+  HideEditors();
   // The grid's channels stay one Undo away; the image takes them back with
   // the next store of the grid.
   UndoCommand undo(*MSFlexGrid1);

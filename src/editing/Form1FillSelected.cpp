@@ -1,6 +1,7 @@
 // Memories > Fill Selected Rows...: the selected rows get a series of
 // channels from a starting frequency and an increment.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -56,6 +57,9 @@ std::string Significant15(double value) {
 
 void Form1::mnuFillSelected_Click() {
   HideEditors();
+  // With the selection in the header row (the alternate panel shown) there
+  // are no rows to fill: the dialog would do nothing.
+  if (std::min(MSFlexGrid1->Row(), MSFlexGrid1->RowSel()) < 1) return;
   // One snapshot for the whole fill, taken before the dialog opens.
   UndoCommand undo(*MSFlexGrid1);
   frmFillSelected dialog(*this);
