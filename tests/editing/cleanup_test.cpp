@@ -158,23 +158,22 @@ TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnEnter) {
   f.Use(5, 6);
   const auto before = f.Cells();
   f.Select(5, 6);
-  std::vector<std::string> seen;
+  std::string seen;
   SetModalRunner([&](QDialog& dialog) {
     auto& d = static_cast<frmFillSelected&>(dialog);
-    std::string passed;
+    seen = d.Text1->Text() + " " + d.Text2->Text() + " ";
     for (int key : {'a', '-', ',', ' ', '5', '.', '\b'}) {
       d.Text2_KeyPress(key);
-      if (key != 0) passed += static_cast<char>(key);
+      if (key != 0) seen += static_cast<char>(key);
     }
-    seen.push_back(d.Text1->Text() + " " + d.Text2->Text() + " " + passed);
     for (const char* typed : {"146", "0.1", "2000"}) {
       d.Text1->SetText(typed);
-      d.Text1_LostFocus();
       d.Text2->SetText(typed);
+      d.Text1_LostFocus();
       d.Text2_LostFocus();
-      seen.push_back(d.Text1->Text() + " " + d.Text2->Text());
+      seen += "|" + d.Text1->Text() + " " + d.Text2->Text();
     }
-    d.Text1->SetText("146");
+    d.Text1->SetText("146");  // Enter before leaving the box
     d.Text2->SetText("0.5");
     int enter = 13;
     d.Text1_KeyPress(enter);
@@ -182,8 +181,7 @@ TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnEnter) {
   });
   f.form.mnuFillSelected_Click();
   SetModalRunner({});
-  EXPECT_EQ(seen, (std::vector<std::string>{"0.495 0.000 5.\b", "146.000 146.000", "0.495 0.100",
-                                            "1599.995 1599.995"}));
+  EXPECT_EQ(seen, "0.495 0.000 5.\b|146.000 146.000|0.495 0.100|1599.995 1599.995");
   EXPECT_EQ(Column(ColFreq, 5, 6), "146.000|146.500");
   f.form.Undo();
   EXPECT_EQ(f.Cells(), before);
