@@ -354,7 +354,67 @@ class Form1 : public QMainWindow {
   // Connects the Edit menu, the popup value items and the clean-up commands
   // (Form1EditMenu.cpp).
   void ConnectEditMenu();
+  // Every command below that changes rows first ends an edit open in the
+  // grid, so the editor's leaving rules never run on a row moved under it.
 
+  // Cell clipboard (Form1Clipboard.cpp). The copied cells live in CopyBuffer
+  // and in the scratch file "tmp.dat" in the program's folder, which a second
+  // running copy started from the same folder pastes as well.
+  // Copies the selected block of cells.
+  void CellCopy();
+  // Copies the selected block, then empties the whole selected rows.
+  void CellCut();
+  // Pastes the copied rows from the top row of the selection down, into the
+  // columns they came from; rows not in use take only rows carrying a Mode.
+  void CellPaste();
+  // The Edit menu opens: Cut, Copy and Paste are offered only while the
+  // selection lies below the header row.
+  void mnuEdit_Click();
+  // "&Insert Copied Cells" / "&Insert Cut Rows": opens as many blank rows as
+  // were copied at the selection and pastes into them.
+  void mnuInsert_Click();
+
+  // Popup value menus and auto-fill comments (Form1ValueMenus.cpp).
+  // Writes `value` into column `col` of every selected row in use.
+  void SetColumnValue(int col, const std::string& value);
+  // Numbers the comments of the selected rows in use on from the comment of
+  // the row above the selection ("Rptr 9" gives "Rptr 10", "Rptr 11" ...).
+  void IncrementTags();
+
+  // Blocked frequencies, clear all, remove empty rows (Form1CleanUp.cpp).
+  // True for a frequency text inside the US cellular bands: above 823.995
+  // and below 849 MHz, or above 868.995 and below 894 MHz.
+  static bool IsBlocked(const std::string& Freq);
+  // Asks, for each blocked channel, whether to delete it.
+  void mnuCheckBlocked_Click();
+  // Empties all 450 channels in the grid and the image, after a question.
+  void mnuClearMem_Click();
+  // Closes the gaps between the used channels of rows 1 to 400.
+  void mnuRemoveEmpty_Click();
+  // Empties columns 1 to 9 of one row.
+  void ClearRow(int iRow);
+
+  // Fill selected (Form1FillSelected.cpp, dialog frmFillSelected).
+  void mnuFillSelected_Click();
+  // Fills the selected rows with StartFreq, StartFreq + Increment, ... (each
+  // kept within 0.495 to 1599.995 MHz), the defaults and the automatic mode
+  // and shift. StartFreq carries the running value as text.
+  void FillSelected(std::string& StartFreq, std::string& Increment);
+
+ private:
+  // After a command changed rows, an open alternate panel shows its row
+  // anew, so its next store cannot write old values over the change.
+  void RefreshAltPanel();
+  // Rebuilds CopyBuffer from "tmp.dat" unless the last copy could not write
+  // the file; the number of rows it then holds.
+  int LoadCopyBuffer();
+  // Pastes at most `maxRows` buffer rows; the rest of CellPaste.
+  void PasteBuffer(int maxRows);
+  // The last copy or cut could not write "tmp.dat" (a read-only program
+  // folder): paste from memory, never from an older file.
+  bool pasteFromMemory_ = false;
+
+ public:
   // ---- end of cell clipboard, value menus, clean-up commands --------------
 
   // ---- sorts, duplicates, find, columns, frequency lists (src/editing/) ----

@@ -484,6 +484,15 @@ void Form1::Toolbar1_ButtonClick(int button) {
     case 3:
       mnuSaveOnly_Click();
       break;
+    case 5:
+      CellCut();
+      break;
+    case 6:
+      CellCopy();
+      break;
+    case 7:
+      CellPaste();
+      break;
     case 9:
       HighlightRow();
       Command2_Click();
@@ -517,8 +526,7 @@ void Form1::Toolbar1_ButtonClick(int button) {
       mnuWrite_Click();
       break;
     default:
-      // 1 and the separators have no command. Cut, copy and paste (5 to 7)
-      // run the editing commands once those exist.
+      // 1 and the separators have no command.
       break;
   }
 }
