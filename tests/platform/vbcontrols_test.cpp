@@ -132,6 +132,39 @@ TEST_F(VbControls, RefusedCharactersCannotBeTypedOrPasted) {
   EXPECT_EQ(a.Text(), "set \"by\" program");
 }
 
+// Characters the code page cannot hold would be stored as '?'; those that it
+// can (the euro sign, the letters above 0x7F, the five unassigned bytes) stay.
+TEST_F(VbControls, Cp1252OnlyRefusesWhatTheCodePageCannotHold) {
+  a.SetCp1252Only(true);
+  a.SetFocus();
+  Key(a, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u65E5"));
+  Type(a, "ab");
+  EXPECT_EQ(a.Text(), "ab");
+  struct Case {
+    const char* utf8;
+    bool taken;
+  };
+  const Case cases[] = {
+      {"\u20AC\u00E9\u0178", true},  // euro sign, e acute, Y diaeresis
+      {"\u0081", true},              // an unassigned byte
+      {"x\u0100", false},            // A macron: Latin Extended-A
+      {"\u2603", false},             // snowman
+      {"\U0001F600", false},         // outside the basic plane
+  };
+  for (const Case& c : cases) {
+    const QString pasted = QString::fromUtf8(c.utf8);
+    a.SetText("ab");
+    a.end(false);
+    QApplication::clipboard()->setText(pasted);
+    a.paste();
+    EXPECT_EQ(a.text(), c.taken ? QStringLiteral("ab") + pasted : QStringLiteral("ab")) << c.utf8;
+  }
+  a.SetCp1252Only(false);
+  a.SetText("");
+  a.insert(QString::fromUtf8("\u2603"));
+  EXPECT_EQ(a.text(), QString::fromUtf8("\u2603")) << "the option can be turned off";
+}
+
 TEST_F(VbControls, LengthLimitStopsTypingButNeverCutsAText) {
   a.SetText("a comment of 24 letters.");
   a.SetFocus();
