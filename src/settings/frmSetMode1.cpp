@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 
 #include "image/clsICR2.h"
@@ -70,6 +71,10 @@ frmSetMode1::frmSetMode1(QWidget* owner) : SettingsDialog(owner, "frmSetMode1", 
   Command6->setFocus();
 
   Form_Load();
+  // Both columns line up: every list as wide as the widest entry needs.
+  int width = 0;
+  for (const VbComboBox* list : Lists) width = std::max(width, list->sizeHint().width());
+  for (VbComboBox* list : Lists) list->setMinimumWidth(width);
 }
 
 VbComboBox* frmSetMode1::Combo(int number) const {
