@@ -32,7 +32,8 @@ void SelectStoredValue(VbComboBox& list, const std::string& stored, const std::s
   list.SetText(stored);
   if (list.ListIndex() >= 0) return;
   MsgBox("ERROR " + std::to_string(kInvalidPropertyValue) + " " + setting +
-             ": the image holds a value this list does not offer. OK leaves it as it is.",
+             " holds a value that is not in its list." + vbCrLf +
+             "The value is kept unless you choose another.",
          vbExclamation, "ERROR");
 }
 
