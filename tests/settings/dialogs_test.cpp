@@ -1,6 +1,6 @@
 // The radio settings dialogs: every list tied to its own byte both ways,
 // values no list can show, the CH copy bit, the user comment's bytes, the
-// priority box's rules, and the menu items with the unsaved-changes question.
+// priority box's rules, and the menu items with their unsaved changes.
 
 #include <gtest/gtest.h>
 
@@ -91,26 +91,6 @@ TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
   }
 }
 
-TEST(SettingsDialogs, SquelchShowsAndStoresItsLevel) {
-  // An empty "shown": no level has the code, one "ERROR" box.
-  const std::tuple<int, const char*, const char*, int> cases[] = {{2, "LEVEL 1", "OPEN", 0},
-                                                                  {10, "LEVEL 9", "AUTO", 1},
-                                                                  {0, "OPEN", "LEVEL 9", 10},
-                                                                  {11, "", "", 11},
-                                                                  {0xFF, "", "LEVEL 2", 3}};
-  for (const auto& [stored, shown, choose, after] : cases) {
-    ICR2Image.Init();
-    PutByte(0xE73, stored);
-    MsgBoxScript boxes;
-    if (!*shown) boxes.Answer(vbOK, "SQUELCH");
-    Form7 dialog;
-    EXPECT_EQ(dialog.Combo1->Text(), shown);
-    if (*choose) dialog.Combo1->SetText(choose);
-    dialog.Command6->click();
-    EXPECT_EQ(Byte(0xE73), after) << stored;
-  }
-}
-
 TEST(SettingsDialogs, UserCommentIsPaddedTrimmedAndKeepsEveryByte) {
   for (std::string typed : {"ABC", " A  B", "", "0123456789ABCDEF", "\xE9t\xE9 \x80\x81"}) {
     ICR2Image.Init();
@@ -162,20 +142,23 @@ TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
   }
 }
 
-// Opened from the menu: OK with a change is an unsaved change, which the
-// exit question asks about; Cancel and the close box leave every byte.
+// Opened from the menu: OK stores the change, an unsaved change the exit
+// question asks about; Cancel and the close box leave every byte.
 TEST(SettingsDialogs, MenuItemsOpenTheirDialogAndOnlyOKChangesTheImage) {
   TempSettingsStore store;
   Form1 form;
   ICR2Image.Init();
-  const std::pair<QAction*, std::function<void(QDialog&)>> cases[] = {
-      {form.mnuSetMode,
-       [](QDialog& d) { dynamic_cast<frmSetMode1&>(d).Combo(6)->SetText("AUTO"); }},
-      {form.mnuSquelch, [](QDialog& d) { dynamic_cast<Form7&>(d).Combo1->SetText("LEVEL 5"); }},
-      {form.mnuUserComments, [](QDialog& d) { dynamic_cast<frmComments&>(d).Text1->SetText("K"); }},
-      {form.mnuPriority, [](QDialog& d) { dynamic_cast<frmPriority&>(d).Command2->click(); }}};
+  const std::tuple<QAction*, std::function<void(QDialog&)>, int, int> cases[] = {
+      {form.mnuSetMode, [](QDialog& d) { dynamic_cast<frmSetMode1&>(d).Combo(6)->SetText("AUTO"); },
+       0xE69, 2},
+      {form.mnuSquelch, [](QDialog& d) { dynamic_cast<Form7&>(d).Combo1->SetText("LEVEL 5"); },
+       0xE73, 6},
+      {form.mnuUserComments, [](QDialog& d) { dynamic_cast<frmComments&>(d).Text1->SetText("K"); },
+       0xFA0, 'K'},
+      {form.mnuPriority, [](QDialog& d) { dynamic_cast<frmPriority&>(d).Command2->click(); }, 0,
+       0}};
   for (const char* way : {"Cancel", "close", "OK"}) {
-    for (const auto& [item, change] : cases) {
+    for (const auto& [item, change, address, value] : cases) {
       SCOPED_TRACE(item->text().toStdString() + " " + way);
       int shown = 0;
       SetModalRunner([&](QDialog& d) {
@@ -189,7 +172,8 @@ TEST(SettingsDialogs, MenuItemsOpenTheirDialogAndOnlyOKChangesTheImage) {
       item->trigger();
       SetModalRunner(nullptr);
       EXPECT_EQ(shown, 1);
-      EXPECT_EQ(ICR2Image.IsDataChanged(), *way == 'O' && item != form.mnuPriority);
+      EXPECT_EQ(ICR2Image.IsDataChanged(), *way == 'O' && address != 0);
+      EXPECT_TRUE(*way != 'O' || Byte(address) == value);
       ICR2Image.SetChecksum();
     }
   }
