@@ -5,6 +5,7 @@
 // Escape and the close box leave without writing anything.
 
 #include <QDialog>
+#include <QFont>
 #include <initializer_list>
 #include <string>
 

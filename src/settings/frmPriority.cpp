@@ -1,6 +1,7 @@
 #include "settings/frmPriority.h"
 
-#include <QGridLayout>
+#include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
