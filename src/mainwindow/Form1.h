@@ -463,8 +463,14 @@ class Form1 : public QMainWindow {
   // ---- end of sorts, duplicates, find, columns, frequency lists -----------
 
   // ---- radio settings dialogs (src/settings/) ------------------------------
-  // Connects the IC-R2 Settings menu (Form1SettingsMenu.cpp).
+  // Connects the IC-R2 Settings menu and the hidden Memories > Priority
+  // Channel item (Form1SettingsMenu.cpp). Each shows its dialog modally; the
+  // dialogs write into the image, which the unsaved-changes check then sees.
   void ConnectSettingsMenu();
+  void mnuSetMode_Click();
+  void mnuSquelch_Click();
+  void mnuUserComments_Click();
+  void mnuPriority_Click();
 
   // ---- end of radio settings dialogs --------------------------------------
 

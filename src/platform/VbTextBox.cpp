@@ -12,19 +12,22 @@ constexpr int kNoLimit = 32767;
 
 }  // namespace
 
-// Refuses every edit whose result would hold one of the characters.
+// Refuses every edit whose result would hold one of the characters or, when
+// asked, a character outside Windows-1252.
 class VbTextBox::RefusedCharacters : public QValidator {
  public:
-  RefusedCharacters(const QString& characters, QObject* parent)
-      : QValidator(parent), characters_(characters) {}
+  RefusedCharacters(const QString& characters, bool cp1252Only, QObject* parent)
+      : QValidator(parent), characters_(characters), cp1252Only_(cp1252Only) {}
   State validate(QString& input, int&) const override {
     for (QChar c : input)
       if (characters_.contains(c)) return Invalid;
+    if (cp1252Only_ && FromCp1252(ToCp1252(input)) != input) return Invalid;
     return Acceptable;
   }
 
  private:
   QString characters_;
+  bool cp1252Only_;
 };
 
 VbTextBox::VbTextBox(QWidget* parent) : VbControl<QLineEdit>(parent) {
@@ -52,7 +55,19 @@ void VbTextBox::ApplyLimit(int textLength) {
 }
 
 void VbTextBox::SetRefusedCharacters(const std::string& characters) {
+  refusedCharacters_ = characters;
+  ApplyRefusals();
+}
+
+void VbTextBox::SetCp1252Only(bool on) {
+  cp1252Only_ = on;
+  ApplyRefusals();
+}
+
+void VbTextBox::ApplyRefusals() {
   delete refused_;
-  refused_ = characters.empty() ? nullptr : new RefusedCharacters(FromCp1252(characters), this);
+  refused_ = refusedCharacters_.empty() && !cp1252Only_
+                 ? nullptr
+                 : new RefusedCharacters(FromCp1252(refusedCharacters_), cp1252Only_, this);
   setValidator(refused_);
 }

@@ -27,10 +27,17 @@ class VbTextBox : public VbControl<QLineEdit> {
   // paste that holds one is refused whole). The program's SetText is not
   // checked.
   void SetRefusedCharacters(const std::string& characters);
+  // With this on, characters that Windows-1252 cannot hold can neither be
+  // typed nor pasted either, so the text keeps every character it shows
+  // when it is stored as bytes.
+  void SetCp1252Only(bool on);
 
  private:
   class RefusedCharacters;
   void ApplyLimit(int textLength);
+  void ApplyRefusals();
   RefusedCharacters* refused_ = nullptr;
+  std::string refusedCharacters_;
+  bool cp1252Only_ = false;
   int limit_ = 0;
 };

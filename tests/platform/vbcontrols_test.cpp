@@ -132,6 +132,28 @@ TEST_F(VbControls, RefusedCharactersCannotBeTypedOrPasted) {
   EXPECT_EQ(a.Text(), "set \"by\" program");
 }
 
+// Characters the code page cannot hold would be stored as '?'; those that it
+// can (the euro sign, the letters above 0x7F, the five unassigned bytes) stay.
+TEST_F(VbControls, Cp1252OnlyRefusesWhatTheCodePageCannotHold) {
+  a.SetCp1252Only(true);
+  a.SetFocus();
+  Key(a, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\u65E5"));
+  Type(a, "ab");
+  // Euro sign, e acute, Y diaeresis and an unassigned byte are in the code
+  // page; A macron, a snowman and a character outside the basic plane not.
+  const std::pair<const char*, bool> cases[] = {{"\u20AC\u00E9\u0178\u0081", true},
+                                                {"x\u0100", false},
+                                                {"\u2603", false},
+                                                {"\U0001F600", false}};
+  for (const auto& [pasted, taken] : cases) {
+    a.SetText("ab");
+    a.end(false);
+    QApplication::clipboard()->setText(QString::fromUtf8(pasted));
+    a.paste();
+    EXPECT_EQ(a.text(), QStringLiteral("ab") + (taken ? QString::fromUtf8(pasted) : "")) << pasted;
+  }
+}
+
 TEST_F(VbControls, LengthLimitStopsTypingButNeverCutsAText) {
   a.SetText("a comment of 24 letters.");
   a.SetFocus();
