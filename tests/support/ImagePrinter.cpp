@@ -34,15 +34,16 @@ bool ImagePrinter::StartNextPage(QPainter& painter, bool landscape) {
 
 bool ImagePrinter::FinishJob(QPainter& painter) {
   ++jobsEnded_;
-  return painter.end();
+  const bool ended = painter.end();
+  if (keepPages_) *keepPages_ = pages_;
+  return ended;
 }
 
 QSizeF ImagePrinter::PrintableSize() const {
   return pages_.empty() ? QSizeF(kShortSide, kLongSide) : QSizeF(pages_.back().size());
 }
 
-QRect ImagePrinter::InkBox(int page) const {
-  const QImage& image = pages_.at(page);
+QRect ImagePrinter::InkBoxOf(const QImage& image) {
   QRect box;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
@@ -50,8 +51,7 @@ QRect ImagePrinter::InkBox(int page) const {
   return box;
 }
 
-std::vector<std::pair<int, int>> ImagePrinter::InkBands(int page) const {
-  const QImage& image = pages_.at(page);
+std::vector<std::pair<int, int>> ImagePrinter::InkBandsOf(const QImage& image) {
   std::vector<std::pair<int, int>> bands;
   bool inBand = false;
   for (int y = 0; y < image.height(); ++y) {

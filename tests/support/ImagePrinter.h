@@ -20,7 +20,10 @@ class ImagePrinter : public Printer {
   static constexpr int kTwipsPerDot = 15;
 
   // `failAtStart` makes the job refuse to start, as a printer that is off.
-  explicit ImagePrinter(bool failAtStart = false) : failAtStart_(failAtStart) {}
+  // `keepPages`, when given, receives the pages at the end of each job, for
+  // a test whose printer goes away with the command that printed.
+  explicit ImagePrinter(bool failAtStart = false, std::vector<QImage>* keepPages = nullptr)
+      : failAtStart_(failAtStart), keepPages_(keepPages) {}
   ~ImagePrinter() override { EndPainting(); }
 
   std::string DeviceName() const override { return "Test Printer"; }
@@ -31,10 +34,12 @@ class ImagePrinter : public Printer {
   bool Landscape(int page) const { return landscape_.at(page); }
   // The smallest rectangle holding every non-white dot of a page, in dots;
   // empty for a blank page.
-  QRect InkBox(int page) const;
+  QRect InkBox(int page) const { return InkBoxOf(pages_.at(page)); }
+  static QRect InkBoxOf(const QImage& page);
   // Rows of dots (top to bottom) that hold ink on a page, merged into bands:
   // one band per printed text line.
-  std::vector<std::pair<int, int>> InkBands(int page) const;
+  std::vector<std::pair<int, int>> InkBands(int page) const { return InkBandsOf(pages_.at(page)); }
+  static std::vector<std::pair<int, int>> InkBandsOf(const QImage& page);
   int JobsEnded() const { return jobsEnded_; }
 
  protected:
@@ -47,6 +52,7 @@ class ImagePrinter : public Printer {
  private:
   void AddPage(bool landscape);
   bool failAtStart_;
+  std::vector<QImage>* keepPages_;
   std::vector<QImage> pages_;
   std::vector<bool> landscape_;
   int jobsEnded_ = 0;
