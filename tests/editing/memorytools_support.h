@@ -1,14 +1,12 @@
 #pragma once
-// Random grids for the memory-tool tests and the benchmark, and the sorts and
-// the duplicate check done the plain way (adjacent exchanges pass after pass,
-// every pair of rows tested) that the program's results must equal.
+// Random grids for the memory-tool tests.
 
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "image/Val.h"
+#include "editing/plain_support.h"
 #include "mainwindow/Globals.h"
 #include "mainwindow/grid_support.h"
 #include "platform/Runtime.h"
@@ -38,55 +36,16 @@ inline std::vector<ChannelRow> Rows(const GridForm& f) {
   return rows;
 }
 
-inline void BubbleSort(std::vector<ChannelRow>& rows, int first, int last, bool desc, int passes) {
-  auto key = [&](int p) {
-    const float k = static_cast<float>(Val(rows[p].Cell[ColFreq]));
-    return (!desc && k == 0.0f) ? 9999.0f : k;
-  };
-  for (int i = 1; i <= passes; ++i)
-    for (int j = first; j < last; ++j)
-      if (desc ? key(j) < key(j + 1) : key(j) > key(j + 1)) std::swap(rows[j], rows[j + 1]);
-}
-
-inline bool Duplicates(const ChannelRow& a, const ChannelRow& b, bool noCode, bool noText) {
-  const double fa = Val(a.Cell[ColFreq]);
-  return fa == Val(b.Cell[ColFreq]) && fa != 0 && (!noCode || a.Cell[ColTone] == b.Cell[ColTone]) &&
-         (!noText || a.Cell[ColComments] == b.Cell[ColComments]);
-}
-
-inline std::string PairwiseReport(const std::vector<ChannelRow>& rows, bool noCode, bool noText) {
-  std::string report;
-  for (int i = 1; i <= LastBankRow; ++i) {
-    std::string list;
-    for (int j = i + 1; j <= LastBankRow; ++j)
-      if (Duplicates(rows[i], rows[j], noCode, noText)) list += RowLabel(j) + "\r\n";
-    if (!list.empty() && report.find(list) == std::string::npos)
-      report += "Duplicates: \r\n" + RowLabel(i) + "\r\n" + list + "\r\n";
-  }
-  return report;
-}
-
-// Delete mode: j from 400 down, each duplicate deleted, the rows below it
-// moving up. Returns the number deleted.
-inline int PairwiseDelete(std::vector<ChannelRow>& rows, bool noCode, bool noText) {
-  int count = 0;
-  for (int i = 1; i <= LastBankRow; ++i)
-    for (int j = LastBankRow; j > i; --j)
-      if (Duplicates(rows[i], rows[j], noCode, noText)) {
-        for (int r = j; r < LastBankRow; ++r) rows[r] = rows[r + 1];
-        rows[LastBankRow] = ChannelRow{};
-        ++count;
-      }
-  return count;
-}
-
-// While alive, every yield of a long operation acts as a press of Cancel.
+// While alive, every clock reading is a second later (so every operation is
+// a long one) and every yield acts as a press of Cancel.
 struct CancelAtYield {
   int yields = 0;
+  double now = 0;
   CancelAtYield() {
+    SetTimerSource([this] { return now += 1; });
     SetDoEventsHandler([this] { ++yields, CancelRequested = 1; });
   }
-  ~CancelAtYield() { SetDoEventsHandler(nullptr), CancelRequested = 0; }
+  ~CancelAtYield() { SetDoEventsHandler(nullptr), SetTimerSource(nullptr), CancelRequested = 0; }
 };
 
 }  // namespace memtools
