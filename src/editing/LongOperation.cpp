@@ -39,6 +39,13 @@ bool LongOperation::Step(double percent, bool yieldNow) {
   // worth its cost (a repaint of the whole window).
   if (!shown_ && now - start_ < kShowAfter) return false;
   lastYield_ = now;
+  if (!shown_) {
+    shown_ = true;
+    if (whenShown_) whenShown_();
+    frmProgress& progress = frmProgress::Instance();
+    progress.Label1->setText(FromCp1252(label_));
+    progress.show();
+  }
   // A Cancel unloads the window; it is not shown again for the last steps.
   if (frmProgress::IsLoaded())
     frmProgress::Instance().ProgressBar1->setValue(static_cast<int>(percent));

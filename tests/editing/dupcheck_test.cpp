@@ -56,8 +56,9 @@ TEST(DupCheck, OneUndoRevertsTheCommandAndCancelStopsSilently) {
   f.form.Undo();
   EXPECT_EQ(f.Cells(), before);
   for (bool deleteMode : {false, true}) {
-    memtools::CancelAtYield cancel;
+    memtools::CancelAtYield cancel(f);
     f.form.CheckDups(false, false, deleteMode);  // no box, no report window
+    EXPECT_EQ(cancel.seen, "shown closed;");
     EXPECT_EQ(f.Cells(), before);
     EXPECT_EQ(CancelRequested, 0);
   }

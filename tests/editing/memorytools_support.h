@@ -8,6 +8,7 @@
 
 #include "editing/plain_support.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/frmProgress.h"
 #include "mainwindow/grid_support.h"
 #include "platform/Runtime.h"
 
@@ -37,13 +38,19 @@ inline std::vector<ChannelRow> Rows(const GridForm& f) {
 }
 
 // While alive, every clock reading is a second later (so every operation is
-// a long one) and every yield acts as a press of Cancel.
+// a long one) and every yield acts as a press of Cancel; `seen` notes at each
+// yield whether the progress window is up and the grid closed to input.
 struct CancelAtYield {
   int yields = 0;
   double now = 0;
-  CancelAtYield() {
+  std::string seen;
+  explicit CancelAtYield(const GridForm& f) {
     SetTimerSource([this] { return now += 1; });
-    SetDoEventsHandler([this] { ++yields, CancelRequested = 1; });
+    SetDoEventsHandler([this, &f] {
+      ++yields, CancelRequested = 1;
+      seen += frmProgress::IsLoaded() && frmProgress::Instance().isVisible() ? "shown " : "hidden ";
+      seen += f.grid.isEnabled() ? "open;" : "closed;";
+    });
   }
   ~CancelAtYield() { SetDoEventsHandler(nullptr), SetTimerSource(nullptr), CancelRequested = 0; }
 };

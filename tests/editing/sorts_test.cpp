@@ -44,9 +44,9 @@ TEST(Sorts, CancelLeavesTheGridOneUndoRevertsAndThePanelFollows) {
     f.Select(1, 450);
     const std::vector<std::string> before = f.Cells();
     {
-      memtools::CancelAtYield cancel;
+      memtools::CancelAtYield cancel(f);
       (f.form.*sort.handler)();
-      EXPECT_EQ(cancel.yields, 1);
+      EXPECT_EQ(cancel.seen, "shown open;");
       EXPECT_EQ(CancelRequested, 0) << "the sort resets the flag it honours";
     }
     EXPECT_EQ(f.Cells(), before);
