@@ -1,11 +1,12 @@
 #pragma once
 // One long grid command (a sort, the duplicate check) as the user sees it:
-// the hourglass over the main window and, once it has run for a quarter of a
-// second, the progress window with its text, bar and Cancel. Step() lets pending window events run
-// when the last yield is a few tens of milliseconds old (not at every step, which would cost more
-// than the work), and says whether the user pressed Cancel; the flag is then
-// reset, as the command honours it. Leaving the scope closes the progress
-// window and restores the mouse pointer.
+// the hourglass over the main window and, once it has run for a quarter of
+// a second, the progress window with its text, bar and Cancel. From then on
+// Step() lets pending window events run when the last yield is a few tens of
+// milliseconds old (not at every step, which would cost more than the work)
+// and says whether the user pressed Cancel; the flag is then reset, as the
+// command honours it. Leaving the scope closes the progress window and
+// restores the mouse pointer.
 
 #include <functional>
 #include <string>
