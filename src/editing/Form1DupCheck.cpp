@@ -73,12 +73,14 @@ void Form1::CheckDups(bool NoCode, bool NoText, bool Delete) {
     rows.push_back({grid.TextMatrix(r, ColFreq), grid.TextMatrix(r, ColTone),
                     grid.TextMatrix(r, ColComments)});
 
-  DisableGUI();
   bool cancelled = false;
   int deletions = 0;
   std::string report;
   {
-    LongOperation operation("Searching for duplicates...");
+    // The window's commands are disabled while the check can be interrupted
+    // by its yields, that is once the progress window shows.
+    LongOperation operation(
+        "Searching for duplicates...", [this] { DisableGUI(); }, [this] { EnableGUI(); });
     const std::vector<std::vector<int>> groups = FindDuplicateGroups(rows, NoCode, NoText);
     // Nothing changes before the last chance to cancel.
     cancelled = operation.Step(100, /*yieldNow=*/true);
@@ -89,7 +91,6 @@ void Form1::CheckDups(bool NoCode, bool NoText, bool Delete) {
         report = ReportBlocks(grid, groups);
     }
   }
-  EnableGUI();
   if (cancelled) return;
 
   if (Delete) {

@@ -100,7 +100,9 @@ std::unique_ptr<Printer> SystemDefaultPrinter(std::string& error) {
   if (info.isNull()) {
     error =
         "There is no printer to print on.\r\n"
-        "Install a printer and make it the default one, then print again.";
+        "Install a printer and make it the default one, then print again.\r\n"
+        "To print into a PDF file instead, start the program with the environment "
+        "variable KESTRANE_PRINT_TO_PDF set to the file's path.";
     return nullptr;
   }
   auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);

@@ -1,67 +1,58 @@
 #pragma once
-// Grids for the memory-tool tests: random channel rows whose frequencies
-// repeat, tie and hide in awkward texts, each row tagged with where it began.
+// Random grids for the memory-tool tests.
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "editing/plain_support.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/frmProgress.h"
 #include "mainwindow/grid_support.h"
 #include "platform/Runtime.h"
 
 namespace memtools {
 
-// Frequency texts chosen so that keys tie ("146.52" and "146.520"), sit
-// behind blanks, are empty or not numbers at all, or lie outside the band.
-inline const std::vector<std::string> kFreqTexts = {
-    "146.520", "146.52", "  146.520", "446.000", "145.500", "0.495",  "1599.995", "",
-    "",        "abc",    "0",         "0.000",   "12000",   "162.55", "162.550",  "-5",
-};
-inline const std::vector<std::string> kTones = {"88.5", "100.0"};
-inline const std::vector<std::string> kComments = {"", "Repeater", "repeater"};
-
-// Fills rows 1 to 450 at random; the Step cell carries "r<row>" so every
-// row stays recognisable wherever it ends up.
+// Rows 1 to 450 at random: keys that tie ("146.52", "146.520"), hide behind
+// blanks, are empty, not numbers or above 9999; tone and comment differing
+// in value or letter case only. Step carries "r<row>" to follow each row.
 inline void FillRandom(GridForm& f, unsigned seed) {
+  static const std::vector<std::string> freqs = {"146.520", "146.52", "  146.520", "446.000",
+                                                 "",        "",       "abc",       "0.000",
+                                                 "12000",   "-5",     "162.55",    "162.550"};
+  static const std::vector<std::string> tones = {"88.5", "100.0"}, comments = {"", "Rpt", "RPT"};
   std::mt19937 rng(seed);
-  auto pick = [&](const std::vector<std::string>& from) {
-    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
-  };
+  auto pick = [&](const std::vector<std::string>& from) { return from[rng() % from.size()]; };
   for (int r = 1; r < kGridRows; ++r) {
-    f.grid.SetTextMatrix(r, ColFreq, pick(kFreqTexts));
-    f.grid.SetTextMatrix(r, ColMode, pick({"FM", "AM", ""}));
-    f.grid.SetTextMatrix(r, ColStep, "r" + std::to_string(r));
-    f.grid.SetTextMatrix(r, ColTone, pick(kTones));
-    f.grid.SetTextMatrix(r, ColComments, pick(kComments));
+    WriteChannelRow(f.grid, r,
+                    {{"", pick(freqs), "FM", "", "r" + std::to_string(r), "", "", "", pick(tones),
+                      pick(comments)}});
   }
 }
 
 inline std::vector<ChannelRow> Rows(const GridForm& f) {
-  std::vector<ChannelRow> rows(kGridRows + 1);
+  std::vector<ChannelRow> rows(kGridRows);
   for (int r = 1; r < kGridRows; ++r) rows[r] = ReadChannelRow(f.grid, r);
   return rows;
 }
 
-inline std::vector<std::string> Labels(const GridForm& f) {
-  std::vector<std::string> labels;
-  for (int r = 0; r < kGridRows; ++r) labels.push_back(f.grid.TextMatrix(r, ColLabel));
-  return labels;
-}
-
-// While alive, every yield of a long operation acts as a press of Cancel.
-struct CancelAtFirstYield {
+// While alive, every clock reading is a second later (so every operation is
+// a long one) and every yield acts as a press of Cancel; `seen` notes at each
+// yield whether the progress window is up and the grid closed to input.
+struct CancelAtYield {
   int yields = 0;
-  CancelAtFirstYield() {
-    SetDoEventsHandler([this] {
-      ++yields;
-      CancelRequested = 1;
+  double now = 0;
+  std::string seen;
+  explicit CancelAtYield(const GridForm& f) {
+    SetTimerSource([this] { return now += 1; });
+    SetDoEventsHandler([this, &f] {
+      ++yields, CancelRequested = 1;
+      seen += frmProgress::IsLoaded() && frmProgress::Instance().isVisible() ? "shown " : "hidden ";
+      seen += f.grid.isEnabled() ? "open;" : "closed;";
     });
   }
-  ~CancelAtFirstYield() {
-    SetDoEventsHandler(nullptr);
-    CancelRequested = 0;
-  }
+  ~CancelAtYield() { SetDoEventsHandler(nullptr), SetTimerSource(nullptr), CancelRequested = 0; }
 };
 
 }  // namespace memtools

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+
+#include "editing/frmFind.h"
+#include "editing/memorytools_support.h"
+#include "platform/VbTextBox.h"
+
+namespace {
+
+struct FindForm : GridForm {
+  frmFind find{form};
+  explicit FindForm(bool byTag) {
+    for (int row : {3, 10, 57}) Use(row), grid.SetTextMatrix(row, ColFreq, "146.520");
+    grid.SetTextMatrix(57, ColFreq, "446.000");
+    grid.SetTextMatrix(57, ColComments, "Marine Ch16");
+    grid.SetTextMatrix(403, ColFreq, "1146.000");
+    (byTag ? find.Option1 : find.Option2)->setChecked(true);
+  }
+  // One press of Find Next: the row brought to the top, or -1 after the message.
+  int Press() {
+    MsgBoxScript boxes;
+    boxes.Answer(vbOK, "Search text is not found.");
+    find.Command1_Click();
+    const bool missed = boxes.Pending() == 0;
+    boxes.Clear();
+    return missed ? -1 : grid.TopRow();
+  }
+};
+
+TEST(Find, PressesWalkFromMatchToMatchAndStartAgainAfterAMissOrAnEdit) {
+  const std::tuple<bool, std::string, std::vector<int>> cases[] = {
+      {false, "146", {3, 10, 403, -1, 3}},
+      {false, "", {3, 10, 57, 403, -1}},  // the empty text finds filled cells
+      {true, "CH16", {57, -1, 57}},       // tags in any letter case
+      {true, "146", {-1}},
+  };
+  for (const auto& [byTag, text, presses] : cases) {
+    FindForm f(byTag);
+    f.find.Text1->SetText(text);
+    for (int expected : presses) EXPECT_EQ(f.Press(), expected) << text;
+  }
+  FindForm f(false);
+  f.find.Text1->SetText("146");
+  f.Press(), f.Press();
+  f.find.Text1->SetText("146.5");
+  EXPECT_EQ(f.Press(), 3);
+}
+
+TEST(Find, AMatchIsSelectedHighlightedAndShownInAnOpenPanel) {
+  for (bool byTag : {false, true}) {
+    FindForm f(byTag);
+    if (byTag) f.form.mnuAltInterface_Click();
+    AltRow = 1;
+    f.find.Text1->SetText(byTag ? "marine" : "446");
+    ASSERT_EQ(f.Press(), 57);
+    EXPECT_EQ(std::vector<int>({f.grid.Row(), f.grid.Col(), f.grid.ColSel(), f.grid.RowSel(),
+                                f.grid.HighLight(), AltRow}),
+              std::vector<int>({57, byTag ? 0 : 1, 9, 57, flexHighlightAlways, byTag ? 57 : 1}));
+    f.find.Command2_Click();
+    EXPECT_EQ(f.grid.HighLight(), flexHighlightNever);
+  }
+}
+
+TEST(Find, TheBoxTakesTenCharactersAndTheKeysOfItsMode) {
+  const std::tuple<int, bool, bool> keys[] = {
+      {'5', false, true},  {'.', false, true}, {8, false, true},  {'a', false, false},
+      {' ', false, false}, {' ', true, true},  {'}', true, true}, {'`', true, false},
+      {'~', true, false},  {3, false, true}};  // Ctrl+C stays a shortcut
+  for (auto [ascii, byTag, taken] : keys) {
+    FindForm f(byTag);
+    int key = ascii;
+    f.find.Text1_KeyPress(key);
+    EXPECT_EQ(key != 0, taken) << ascii << byTag;
+  }
+  FindForm f(false);
+  f.find.Text1->SetText("44612345678");
+  EXPECT_EQ(f.find.Text1->Text(), "4461234567");
+  f.find.Text1->SetText("446");
+  int enter = 13;  // a search of its own, typing nothing
+  f.find.Text1_KeyPress(enter);
+  EXPECT_EQ(std::pair(enter, f.grid.Row()), std::pair(0, 57));
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "editing/frmColumns.h"
+#include "editing/memorytools_support.h"
+#include "platform/Modal.h"
+#include "platform/Settings.h"
+
+namespace {
+
+// A main window whose program folder is a fresh temporary one.
+struct ListForm : GridForm {
+  QTemporaryDir app;
+  ListForm() { SetAppPath(app.path().toStdString()); }
+  ~ListForm() { SetAppPath(""); }
+  void Write(const std::string& file, const std::string& bytes) {
+    QDir(app.path()).mkpath("CSV");
+    QFile f(app.filePath(QString::fromStdString("CSV/" + file)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes.data(), bytes.size()) >= 0);
+  }
+};
+
+TEST(FreqLists, TheMenuOffersTheFirstTenListsInNameOrder) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"Rail.csv Air.csv notes.txt .csv", "Air Rail "},
+      {"k j i h g f e d c b a", "a b c d e f g h i j "}};
+  for (const auto& [files, offered] : cases) {
+    ListForm f;
+    for (QString file : QString::fromStdString(files).split(' ', Qt::SkipEmptyParts))
+      f.Write((file.contains('.') ? file : file + ".csv").toStdString(), "h\r\n");
+    f.form.mnuMemories_Click();
+    std::string names;
+    for (QAction* item : f.form.mnuInsertN)
+      if (item->isVisible()) names += item->text().toStdString() + " ";
+    EXPECT_EQ(names, offered);
+    EXPECT_EQ(f.form.mnuInsertFreqList->menuAction()->isEnabled(), !offered.empty());
+  }
+}
+
+TEST(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
+  const std::tuple<std::string, int, std::vector<std::string>> cases[] = {
+      {"h\r\n1,156.800,FM,OFF,25 KHz,SIMP,0.000,OFF,88.5,Ch16\r\n2,156.300,FM\r\n",
+       5,
+       {"156.800|FM|OFF|25 KHz|SIMP|0.000|OFF|88.5|Ch16", "156.300|FM|||||||"}},
+      {"h\r\n1,1,,,,,,,,Rpt, North,x\r\n   \r\n2,2\r\n", 5, {"1||||||||Rpt"}},  // blank line ends
+      {"h\n1,146.000\n2,147.000", 5, {"146.000||||||||", "147.000||||||||"}},   // LF line ends
+      {"h\r\n1,1\r\n2,2\r\n3,3\r\n", 399, {"1||||||||", "2||||||||"}},
+  };
+  for (const auto& [file, selected, rows] : cases) {
+    ListForm f;
+    f.Use(5), f.Use(401);
+    f.Write("List.csv", file);
+    f.Select(selected, selected);
+    f.form.InsertList("List");
+    const int after = selected + static_cast<int>(rows.size());
+    for (int r = selected; r < after; ++r) {
+      std::string cells = f.grid.TextMatrix(r, 1);
+      for (int col = 2; col <= 9; ++col) cells += "|" + f.grid.TextMatrix(r, col);
+      EXPECT_EQ(cells, rows[r - selected]) << file;
+    }
+    EXPECT_EQ(f.Tag(selected == 5 ? after : 5), "r5") << "the rows that were there moved down";
+    EXPECT_EQ(f.Tag(401), "r401");
+    EXPECT_EQ(std::pair(f.grid.Row(), f.grid.Col()), std::pair(after, 1));
+  }
+}
+
+TEST(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
+  const std::pair<std::string, int> cases[] = {
+      {"Ch,Freq\r\n", 0}, {"", 0}, {"h\r\n1,146.000\r\n", vbNo}, {"h\r\n1,146.000\r\n", vbYes}};
+  for (const auto& [file, answer] : cases) {
+    ListForm f;
+    f.Use(1, 400);
+    f.Write("List.csv", file);
+    f.Select(10, 10);
+    const std::vector<std::string> before = f.Cells();
+    MsgBoxScript boxes;
+    if (answer) boxes.Answer(answer, "lost");
+    f.form.InsertList("List");
+    if (answer == vbYes) f.form.Undo();
+    EXPECT_EQ(f.Cells(), before) << file << answer;
+  }
+}
+
+TEST(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {
+  ListForm f;
+  const char* stored[9] = {"0", "1", nullptr, "abc", "0.0", " 0 ", "1", "1", "0"};
+  for (int i = 0; i < 9; ++i)
+    if (stored[i]) SaveSetting("IC-R2", "Settings", "Visible" + std::to_string(i), stored[i]);
+  for (bool ok : {false, true}) {  // Cancel first: the second opening sees nothing stored
+    SetModalRunner([&](QDialog& d) {
+      auto& dialog = dynamic_cast<frmColumns&>(d);
+      for (int i = 0; i < 9; ++i) EXPECT_EQ(dialog.Check1[i]->isChecked(), "011100110"[i] == '1');
+      EXPECT_EQ(dialog.Check1[1]->text() + dialog.Check1[8]->text(), "ModeComments");
+      dialog.Check1[0]->setChecked(true);
+      dialog.Check1[1]->setChecked(false);
+      ok ? dialog.Command1_Click() : dialog.Command2_Click();
+      return dialog.result();
+    });
+    f.form.mnuVisible_Click();
+    SetModalRunner(nullptr);
+  }
+  for (int build = 0; build < 2; ++build, f.form.initgrid())
+    for (int i = 0; i < 9; ++i) {
+      const bool shown = "101100110"[i] == '1';
+      EXPECT_EQ(GetSetting("IC-R2", "Settings", "Visible" + std::to_string(i)), shown ? "1" : "0");
+      EXPECT_EQ(f.grid.ColWidth(i + 1), shown ? kGridColumnLayout[i + 1].width : 0);
+    }
+}
+
+}  // namespace
