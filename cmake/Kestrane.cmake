@@ -67,6 +67,9 @@ function(kestrane_tests folder)
     set(target ${folder}_${base})
     add_executable(${target} ${test} ${helpers})
     target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+    # The real radio images' folder when KESTRANE_SAMPLES_DIR is not set at
+    # run time (tests/support/Samples.h).
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${target} PRIVATE
       KESTRANE_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples")
     if(ARG_QT)
