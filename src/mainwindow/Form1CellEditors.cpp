@@ -177,6 +177,9 @@ void Form1::MSFlexGrid1_DblClick() {
     const bool focusKept = TxtGrid->HasFocus();
     TxtGrid->SetFocus();
     if (focusKept && col == ColFreq) TxtGrid_GotFocus();
+    // The whole text is selected, so typing replaces it as in any grid; the
+    // arrow keys, Home, End or a click still edit it in place.
+    TxtGrid->selectAll();
     return;
   }
 

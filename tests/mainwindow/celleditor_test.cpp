@@ -37,6 +37,39 @@ TEST_F(CellEditor, TypingAFrequencyIntoAnEmptyRowGivesDefaultsThenTheValue) {
   EXPECT_EQ(Cell(7, ColComments), "Ab 1");
 }
 
+// An editor opened over a filled cell holds its text selected: what is typed
+// replaces it. Moving the caret first edits the text in place.
+TEST_F(CellEditor, TypingOverAFilledCellReplacesItsText) {
+  const struct {
+    int col;
+    int moveFirst;  // 0: none, else a key pressed before typing
+    const char* typed;
+    const char* cell;
+  } cases[] = {
+      {ColFreq, 0, "162.55", "162.550"},
+      {ColShift, 0, "5", "5.000"},
+      {ColComments, 0, "new", "new"},
+      {ColComments, Qt::Key_End, "d", "Tower d"},
+      {ColComments, Qt::Key_Home, "d", "dTower "},
+      {ColFreq, Qt::Key_Home, "1", "110.430"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.col) + " " + c.typed);
+    Put(3, With(Channel("10.430"), ColComments, "Tower "));
+    Put(3, With(Row(3), ColShift, "0.600"));
+    grid->SetFocus();
+    grid->SetRow(3);
+    grid->SetCol(c.col);
+    Key(Qt::Key_Return, Qt::NoModifier, "\r");
+    ASSERT_TRUE(form->TxtGrid->Visible());
+    if (c.moveFirst) Key(c.moveFirst);
+    Type(c.typed);
+    Key(Qt::Key_Tab, Qt::NoModifier, "\t");
+    EXPECT_EQ(Cell(3, c.col), c.cell);
+    Leave();
+  }
+}
+
 struct LeaveCase {
   const char* name;
   const char* options;  // checked: S "Use Auto-Shift", M "Use Auto-Mode", 9 "Use 9KHz Step for BCB"
