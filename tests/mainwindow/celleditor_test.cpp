@@ -3,6 +3,7 @@
 // the paired comments of scan-edge rows, and the grid's own events.
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableView>
@@ -183,6 +184,25 @@ TEST_F(CellEditor, ListEditorShowsTheCellAndWritesTypedText) {
   Key(Qt::Key_Return);
   EXPECT_FALSE(form->CboGrid->Visible());
   EXPECT_EQ(form->CboGrid->ListCount(), 3) << "typed text is never added to the list";
+}
+
+// Over the narrow columns the closed list editor still shows the longest
+// value whole ("WFM" must not read as "FM").
+TEST_F(CellEditor, TheListEditorIsWideEnoughForItsLongestEntry) {
+  const struct {
+    int col;
+    const char* longest;
+  } cases[] = {{ColMode, "WFM"}, {ColSkip, "PSKIP"}, {ColStep, "100 KHz"}, {ColRptSh, "SIMP"},
+               {ColTsql, "OFF"}, {ColTone, "100.0"}};
+  Put(3, Channel("146.520"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.longest);
+    Open(3, c.col);
+    ASSERT_TRUE(form->CboGrid->Visible());
+    const QLineEdit* shown = form->CboGrid->lineEdit();
+    EXPECT_GE(shown->width(), shown->fontMetrics().horizontalAdvance(c.longest));
+    Leave();
+  }
 }
 
 TEST_F(CellEditor, OpeningTheListsPopupKeepsTheEditorOpen) {
