@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "files_support.h"
-#include "support/Samples.h"
 #include "image/CloneFrame.h"
 #include "image/clsICR2.h"
+#include "support/Samples.h"
 
 namespace {
 

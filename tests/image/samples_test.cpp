@@ -1,6 +1,8 @@
 // Where the tests find the real radio images, and what a test says when they
 // are not there.
 
+#include "support/Samples.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,8 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include "support/Samples.h"
 
 namespace {
 

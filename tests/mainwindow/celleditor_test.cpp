@@ -192,8 +192,8 @@ TEST_F(CellEditor, TheListEditorIsWideEnoughForItsLongestEntry) {
   const struct {
     int col;
     const char* longest;
-  } cases[] = {{ColMode, "WFM"}, {ColSkip, "PSKIP"}, {ColStep, "100 KHz"}, {ColRptSh, "SIMP"},
-               {ColTsql, "OFF"}, {ColTone, "100.0"}};
+  } cases[] = {{ColMode, "WFM"},   {ColSkip, "PSKIP"}, {ColStep, "100 KHz"},
+               {ColRptSh, "SIMP"}, {ColTsql, "OFF"},   {ColTone, "100.0"}};
   Put(3, Channel("146.520"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.longest);

@@ -1,6 +1,8 @@
 // The real file dialog (the toolkit's own, offscreen) behind GetSaveFileName:
 // the file types it lists and the one it reports as chosen.
 
+#include "platform/FileDialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileDialogs.h"
 #include "support/RealFileDialog.h"
 
 namespace {

@@ -278,8 +278,7 @@ TEST_F(VbControls, TheOpenListShowsEveryEntryWhole) {
       const QFontMetrics metrics(view->font());
       for (int i = 0; i < box->ListCount(); ++i) {
         const QString text = view->model()->index(i, 0).data().toString();
-        EXPECT_GE(view->viewport()->width(), metrics.horizontalAdvance(text))
-            << entries[i];
+        EXPECT_GE(view->viewport()->width(), metrics.horizontalAdvance(text)) << entries[i];
       }
       box->hidePopup();
     }

@@ -10,8 +10,8 @@
 
 #include "FieldCheck.h"
 #include "ScratchFile.h"
-#include "support/Samples.h"
 #include "image/CloneFrame.h"
+#include "support/Samples.h"
 
 namespace {
 

@@ -51,11 +51,10 @@ inline std::string Read(const std::string& name) {
 
 // First statement of a test that reads a sample file: skips the test (fails
 // it where samples are required) when the file is not there.
-#define KESTRANE_NEEDS_SAMPLE(name)                                                   \
-  do {                                                                                \
-    if (const std::string kestraneWhy = ::samples::WhyMissing(name);                  \
-        !kestraneWhy.empty()) {                                                       \
-      if (::samples::Required()) GTEST_FAIL() << kestraneWhy;                         \
-      GTEST_SKIP() << kestraneWhy;                                                    \
-    }                                                                                 \
+#define KESTRANE_NEEDS_SAMPLE(name)                                                          \
+  do {                                                                                       \
+    if (const std::string kestraneWhy = ::samples::WhyMissing(name); !kestraneWhy.empty()) { \
+      if (::samples::Required()) GTEST_FAIL() << kestraneWhy;                                \
+      GTEST_SKIP() << kestraneWhy;                                                           \
+    }                                                                                        \
   } while (false)
