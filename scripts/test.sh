@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs the whole test suite.
 #   scripts/test.sh            normal build in build/
 #   scripts/test.sh --sanitize AddressSanitizer + UBSan build in build-sanitize/
-#   scripts/test.sh --release  Release build in build-release/, built but not run
+#   scripts/test.sh --release  Release build of the program in build-release/
+#                              (the tests are built, and run, by the other two)
 # Warnings are errors in these builds.
 #
 # Tests that read the real radio images look in $KESTRANE_SAMPLES_DIR, else in
@@ -23,7 +24,7 @@ case "${1:-}" in
     ;;
   --release)
     dir=build-release
-    flags=(-DCMAKE_BUILD_TYPE=Release)
+    flags=(-DCMAKE_BUILD_TYPE=Release -DKESTRANE_BUILD_TESTS=OFF)
     run=no
     ;;
   "") ;;
