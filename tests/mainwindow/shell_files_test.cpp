@@ -251,6 +251,7 @@ TEST_F(FilesTest, SaveAsInTheRealDialogWritesTheChosenFileType) {
     RealFileDialog user("out" + std::to_string(c.fileType), c.fileType);
     form_->mnuSave_Click();
     ASSERT_TRUE(user.Acted());
+    EXPECT_EQ(user.FileTypesShown()[1], "ICOM ICF Files (*.ICF)");
     EXPECT_EQ(FormatOfFile(File(c.written)), c.format);
     EXPECT_EQ(form_->CurrentFile, File(c.written));
   }
