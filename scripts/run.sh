@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the editor.
+# Installs what is missing, builds, and starts the editor. On a machine with
+# no display it starts the editor on a virtual one (xvfb-run), and says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -7,9 +8,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target kestrane
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "There is no display to show the editor on (DISPLAY is not set)." >&2
-  echo "On a machine without a screen, start it under a virtual one:" >&2
-  echo "    xvfb-run -a scripts/run.sh" >&2
-  exit 1
+  echo "run: there is no display (DISPLAY is not set): starting the editor on a" >&2
+  echo "     virtual X display with xvfb-run. Nothing shows on this screen; stop it" >&2
+  echo "     with Ctrl+C." >&2
+  exec xvfb-run -a build/src/app/kestrane "$@"
 fi
 exec build/src/app/kestrane "$@"

@@ -66,6 +66,27 @@ bool FindEndOfData(std::string_view stream, std::size_t& from) {
   }
 }
 
+std::string CommErrorMessage(const CommError& e) {
+  std::string text = "Error " + std::to_string(e.number) + ": " + e.description;
+  switch (e.fault) {
+    case CommFault::NoDevice:
+      text +=
+          "\r\nThe cable may be unplugged: plug it in and try again."
+          "\r\nSettings > Port... (the Comm Port dialog) shows which serial device each port "
+          "number means.";
+      break;
+    case CommFault::NoPermission:
+      text +=
+          "\r\nThis user may not use the serial port. Join the dialout group"
+          " (sudo adduser $USER dialout), then log out and log in again:"
+          " the new group counts only from the next login.";
+      break;
+    case CommFault::Other:
+      break;
+  }
+  return text;
+}
+
 bool IsDevicePath(std::string_view setting) {
   const std::size_t first = setting.find_first_not_of(' ');
   return first != std::string_view::npos && setting[first] == '/';

@@ -69,6 +69,11 @@ std::string BuildUploadStream(std::string_view modelBytes, std::span<const std::
 // the next search has to start, so a growing stream is scanned once.
 bool FindEndOfData(std::string_view stream, std::size_t& from);
 
+// The message for a serial-port error: "Error ", the number, ": " and the
+// description; when the port could not be opened for want of a device or of
+// permission, what to do about it follows on the next lines.
+std::string CommErrorMessage(const CommError& e);
+
 // True for a "CommPort" setting that names a device ("/dev/ttyUSB0") rather
 // than a port number.
 bool IsDevicePath(std::string_view setting);

@@ -13,9 +13,7 @@
 
 namespace {
 
-void ShowCommError(const CommError& e) {
-  MsgBox("Error " + std::to_string(e.number) + ": " + e.description, vbExclamation, "Error");
-}
+void ShowCommError(const CommError& e) { MsgBox(CommErrorMessage(e), vbExclamation, "Error"); }
 
 // The port number (or device path) from the "CommPort" setting.
 CommError SetPortFromSetting(MSComm& comm) {

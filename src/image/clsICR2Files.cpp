@@ -147,7 +147,8 @@ FileResult clsICR2::OpenICFFile(const std::string& path) {
 FileResult clsICR2::SaveICFFile(const std::string& path) {
   std::string text(RadioModelID.empty() ? kDefaultModelId : RadioModelID);
   text += kCrLf;
-  text += "#" + OneLine(GetUserComments());
+  text += '#';
+  text += OneLine(GetUserComments());
   text += kCrLf;
   for (int address = 0; address < kImageSize; address += kCloneBlockSize) {
     text += ShiftIcf(HexRecord(address, ImageBlock(image_, address)).substr(0, kRecordLength),

@@ -94,6 +94,8 @@ void Form1::CreateCellEditors() {
   TxtGrid->SetTabIsKey(true);
   TxtGrid->SetRefusedCharacters(kCommentRefused);
   CboGrid->SetTabIsKey(true);
+  // Its size hint follows the entries it holds (see the opening).
+  CboGrid->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   TxtGrid->OnKeyPress = [this](int& KeyAscii) { TxtGrid_KeyPress(KeyAscii); };
   TxtGrid->OnChange = [this] { TxtGrid_Change(); };
@@ -177,6 +179,9 @@ void Form1::MSFlexGrid1_DblClick() {
     const bool focusKept = TxtGrid->HasFocus();
     TxtGrid->SetFocus();
     if (focusKept && col == ColFreq) TxtGrid_GotFocus();
+    // The whole text is selected, so typing replaces it as in any grid; the
+    // arrow keys, Home, End or a click still edit it in place.
+    TxtGrid->selectAll();
     return;
   }
 
@@ -184,6 +189,10 @@ void Form1::MSFlexGrid1_DblClick() {
   for (const std::string& entry : how.options()) CboGrid->AddItem(entry);
   if (col == ColStep && grid.Text() == k9KHz) CboGrid->AddItem(k9KHz);
   PlaceEditor(*CboGrid, 0, kListShrink);
+  // In a narrow column (Mode, Step) the closed box would cut its value short,
+  // and "WFM" would read as "FM": it grows to the width its entries need.
+  const int needed = CboGrid->sizeHint().width();
+  if (CboGrid->width() < needed) CboGrid->resize(needed, CboGrid->height());
   CboGrid->SetVisible(true);
   CboGrid->SetFocus();
   // Giving the list editor the focus may have run the text editor's leaving

@@ -13,18 +13,28 @@ FileDialogHandler& Handler() {
   return handler;
 }
 
-// "R2 Files (*.R2)" + "*.r2;*.ic2" -> "R2 Files (*.R2) (*.r2 *.ic2)" as Qt wants
-// it. Patterns match without regard to case, as they do on the receiver's
-// home platform.
+// "R2 Files (*.R2)" + "*.r2;*.ic2" -> "R2 Files (*.R2) (*.r2 *.ic2)" as Qt
+// wants it: Qt takes the last parenthesised group as the patterns and, with
+// the details hidden, shows the rest, which is the label as given. Patterns
+// match without regard to case, as they do on the receiver's home platform.
 QString QtFilter(const FileFilter& f) {
   QStringList patterns;
   for (const QString& p : QString::fromStdString(f.pattern).split(';', Qt::SkipEmptyParts)) {
     const QString t = p.trimmed();
     patterns << (t == "*.*" ? QStringLiteral("*") : t);
   }
-  QString label = QString::fromStdString(f.label);
-  label.replace('(', '[').replace(')', ']');
-  return label + " (" + patterns.join(' ') + ")";
+  return QString::fromStdString(f.label) + " (" + patterns.join(' ') + ")";
+}
+
+// The 1-based number of the filter the dialog reports, 0 for none. Some Qt
+// versions report the whole filter, others only the label shown.
+int FilterNumber(const std::vector<FileFilter>& filters, const QStringList& qtFilters,
+                 const QString& selected) {
+  for (int i = 0; i < static_cast<int>(filters.size()); ++i) {
+    if (selected == qtFilters[i] || selected == QString::fromStdString(filters[i].label))
+      return i + 1;
+  }
+  return 0;
 }
 
 FileDialogResult RunQtDialog(const FileDialogRequest& req) {
@@ -48,7 +58,7 @@ FileDialogResult RunQtDialog(const FileDialogRequest& req) {
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return result;
   result.ok = true;
   result.path = dlg.selectedFiles().first().toStdString();
-  result.filterIndex = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+  result.filterIndex = FilterNumber(req.filters, filters, dlg.selectedNameFilter());
   if (result.filterIndex < 1) result.filterIndex = req.filterIndex;
   return result;
 }

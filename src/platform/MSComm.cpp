@@ -4,13 +4,15 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cctype>
-#include <chrono>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 
 #include "platform/Runtime.h"
 
 #if defined(Q_OS_UNIX)
 #include <sys/ioctl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -288,7 +290,8 @@ CommError MSComm::SetPortOpen(bool open) {
   const std::string device = DeviceToOpen();
   if (device.empty()) {
     return {kCommInvalidPortNumber,
-            "Invalid port number (no serial device is port " + std::to_string(commPort_) + ")"};
+            "Invalid port number (no serial device is port " + std::to_string(commPort_) + ")",
+            CommFault::NoDevice};
   }
   if (!port_) port_ = new QSerialPort(this);
   port_->setPortName(QString::fromStdString(device));
@@ -296,6 +299,14 @@ CommError MSComm::SetPortOpen(bool open) {
     const int number = port_->error() == QSerialPort::DeviceNotFoundError ? kCommInvalidPortNumber
                                                                          : kCommPortNotAvailable;
     CommError e{number, "Cannot open " + device + ": " + port_->errorString().toStdString()};
+    if (port_->error() == QSerialPort::DeviceNotFoundError) e.fault = CommFault::NoDevice;
+#if defined(Q_OS_UNIX)
+    // Not a port in use (which the toolkit reports the same way): the
+    // device's permissions keep this user out.
+    if (port_->error() == QSerialPort::PermissionError &&
+        ::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+      e.fault = CommFault::NoPermission;
+#endif
     port_->clearError();
     return e;
   }

@@ -24,9 +24,17 @@
 
 class QSerialPort;
 
+// Why a port could not be opened, where the user can put it right.
+enum class CommFault {
+  Other,
+  NoDevice,      // no serial device behind the number or path (a cable unplugged)
+  NoPermission,  // the device is there but this user may not open it
+};
+
 struct CommError {
   int number = 0;
   std::string description;
+  CommFault fault = CommFault::Other;
   explicit operator bool() const { return number != 0; }
 };
 

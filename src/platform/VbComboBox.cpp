@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "platform/Cp1252.h"
 
@@ -65,6 +67,22 @@ void VbComboBox::SetText(const std::string& text) {
   if (style_ != vbComboDropdown) return;
   setEditText(shown);
   if (OnChange) OnChange();
+}
+
+int VbComboBox::ListWidthNeeded() const {
+  const QAbstractItemView* list = view();
+  int widest = 0;
+  for (int i = 0; i < count(); ++i) {
+    widest = std::max(widest, list->sizeHintForIndex(model()->index(i, modelColumn())).width());
+  }
+  int width = widest + 2 * list->frameWidth();
+  if (count() > maxVisibleItems()) width += list->verticalScrollBar()->sizeHint().width();
+  return width;
+}
+
+void VbComboBox::showPopup() {
+  view()->setMinimumWidth(ListWidthNeeded());
+  QComboBox::showPopup();
 }
 
 void VbComboBox::OwnKey(QKeyEvent* event) {

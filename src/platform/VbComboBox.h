@@ -14,6 +14,9 @@
 //  - Opening the list is not a leave (no LostFocus); typed text is never
 //    added to the list; typing does not complete entries on its own.
 //  - KeyDown, KeyPress, GotFocus and LostFocus as described in VbEvents.h.
+//
+// The open list is never narrower than its widest entry, however narrow the
+// box: an entry cut short can read as another one ("WFM" as "FM").
 
 #include <QComboBox>
 #include <functional>
@@ -56,6 +59,10 @@ class VbComboBox : public VbControl<QComboBox> {
   void SetEnabled(bool enabled) { setEnabled(enabled); }
 
   std::function<void()> OnClick;
+
+  // Width in pixels the open list needs to show every entry whole.
+  int ListWidthNeeded() const;
+  void showPopup() override;
 
  protected:
   void OwnKey(QKeyEvent* event) override;

@@ -92,16 +92,19 @@ TEST(InitPort, AStepThatFailsIsShownAndTheOthersStillRun) {
 }
 
 TEST(InitPort, APortThatCannotBeOpenedEndsTheCommandWithTheReason) {
+  const std::string unplugged = "The cable may be unplugged";
   const struct {
     std::string setting;
     std::vector<std::string> messages;
+    std::vector<bool> advice;  // whether each message tells of the cable
   } cases[] = {
-      {"/dev/no-such-cable", {"Error 8002: Cannot open /dev/no-such-cable"}},
-      {"12", {"Error 8002: Invalid port number (no serial device is port 12)"}},
+      {"/dev/no-such-cable", {"Error 8002: Cannot open /dev/no-such-cable"}, {true}},
+      {"12", {"Error 8002: Invalid port number (no serial device is port 12)"}, {true}},
       // The number is refused at set-up and port 1 stays; it has no device either.
       {"0",
        {"Error 8002: Invalid port number",
-        "Error 8002: Invalid port number (no serial device is port 1)"}},
+        "Error 8002: Invalid port number (no serial device is port 1)"},
+       {false, true}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.setting);
@@ -112,9 +115,11 @@ TEST(InitPort, APortThatCannotBeOpenedEndsTheCommandWithTheReason) {
     rig.form.mnuTestComms_Click();
     SetSerialDeviceLister(nullptr);
     ASSERT_EQ(rig.boxes.Calls().size(), c.messages.size());
-    for (const MsgBoxCall& box : rig.boxes.Calls()) {
+    for (size_t i = 0; i < c.messages.size(); ++i) {
+      const MsgBoxCall& box = rig.boxes.Calls()[i];
       EXPECT_EQ(box.title, "Error");
       EXPECT_EQ(box.Icon(), vbExclamation);
+      EXPECT_EQ(box.prompt.find(unplugged) != std::string::npos, c.advice[i]) << box.prompt;
     }
     EXPECT_TRUE(rig.sim.Received().empty());
     EXPECT_TRUE(rig.PortClosed());
@@ -129,6 +134,9 @@ TEST(InitPort, PortInUseIsReported) {
   rig.boxes.Answer(vbOK, "Error 8010: Cannot open " + rig.sim.DevicePath());
   rig.form.mnuTestComms_Click();
   EXPECT_TRUE(rig.PortClosed());
+  ASSERT_EQ(rig.boxes.Calls().size(), 1u);
+  EXPECT_EQ(rig.boxes.Calls()[0].prompt.find("\r\n"), std::string::npos)
+      << "a port in use is no question of cable or permission";
   other.SetPortOpen(false);
   // Once the port is free the same command gets through.
   rig.boxes.Answer(vbOK, "Response Received");

@@ -126,6 +126,7 @@ TEST_F(MSCommTest, OpenFailuresNameTheDeviceAndLeaveThePortClosed) {
   comm.SetCommPortDevice("/dev/no-such-serial-device");
   CommError missing = comm.SetPortOpen(true);
   EXPECT_EQ(missing.number, kCommInvalidPortNumber);
+  EXPECT_EQ(missing.fault, CommFault::NoDevice);
   EXPECT_NE(missing.description.find("/dev/no-such-serial-device"), std::string::npos);
   EXPECT_FALSE(comm.PortOpen());
 
@@ -136,6 +137,7 @@ TEST_F(MSCommTest, OpenFailuresNameTheDeviceAndLeaveThePortClosed) {
   comm.SetCommPortDevice(sim.DevicePath());
   CommError busy = comm.SetPortOpen(true);
   EXPECT_EQ(busy.number, kCommPortNotAvailable);
+  EXPECT_EQ(busy.fault, CommFault::Other) << "in use, not a question of permission";
   EXPECT_NE(busy.description.find(sim.DevicePath()), std::string::npos);
   EXPECT_FALSE(comm.PortOpen());
 }

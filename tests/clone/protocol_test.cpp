@@ -71,6 +71,26 @@ ReceiverSim::Image Pattern() {
   return image;
 }
 
+// A port missing or out of bounds says what to do; a port in use keeps its one line.
+TEST(CommErrorMessage, SaysWhatToDoWhenTheUserCanPutItRight) {
+  const struct {
+    CommError error;
+    const char* advice;  // "": none
+  } cases[] = {
+      {{8002, "Invalid port number (no serial device is port 2)", CommFault::NoDevice},
+       "\r\nThe cable may be unplugged: plug it in and try again.\r\nSettings > Port... (the Comm "
+       "Port dialog) shows which serial device each port number means."},
+      {{8010, "Cannot open /dev/ttyS0: Permission denied", CommFault::NoPermission},
+       "\r\nThis user may not use the serial port. Join the dialout group (sudo adduser $USER "
+       "dialout), then log out and log in again: the new group counts only from the next login."},
+      {{8010, "Cannot open /dev/ttyS0: The device is already locked"}, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CommErrorMessage(c.error),
+              "Error " + std::to_string(c.error.number) + ": " + c.error.description + c.advice);
+  }
+}
+
 TEST(FindEndOfData, FoundOnlyWhenTheWholeEndFrameIsIn) {
   const std::string end = std::string("\xFE\xFE\xEF\xEE\xE5", 5) + "Icom Inc.\xFD";
   const std::string data = ReceiverSim::DownloadStream(Pattern());

@@ -5,6 +5,7 @@
 #include "files_support.h"
 #include "image/CloneFrame.h"
 #include "image/clsICR2.h"
+#include "support/Samples.h"
 
 namespace {
 
@@ -166,7 +167,8 @@ TEST(ParseFile, ReportsWhatItTookWithoutWritingPastTheImage) {
 }
 
 TEST(Samples, TheIcQ7CloneFileIsAValidStream) {
-  const std::string bytes = ReadAll(std::string(KESTRANE_SAMPLES_DIR) + "/peer-icq7.q7");
+  KESTRANE_NEEDS_SAMPLE("peer-icq7.q7");
+  const std::string bytes = ReadAll(samples::Path("peer-icq7.q7"));
   ASSERT_EQ(bytes.size(), 5721u);
   const CloneStreamData data = DecodeCloneStream(bytes, 32767);
   EXPECT_EQ(data.blocks, 124);

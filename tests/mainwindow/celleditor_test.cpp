@@ -3,6 +3,7 @@
 // the paired comments of scan-edge rows, and the grid's own events.
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableView>
@@ -35,6 +36,32 @@ TEST_F(CellEditor, TypingAFrequencyIntoAnEmptyRowGivesDefaultsThenTheValue) {
   Open(7, ColComments);
   Type("Ab \"1\"");
   EXPECT_EQ(Cell(7, ColComments), "Ab 1");
+}
+
+// An editor opened over a filled cell holds its text selected: typing
+// replaces it. Home first edits it in place.
+TEST_F(CellEditor, TypingOverAFilledCellReplacesItsText) {
+  const struct {
+    int col;
+    bool home;
+    const char* typed;
+    const char* cell;
+  } cases[] = {{ColFreq, false, "162.55", "162.550"},
+               {ColShift, false, "5", "5.000"},
+               {ColComments, false, "new", "new"},
+               {ColFreq, true, "1", "110.430"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Put(3, With(Channel("10.430", "AM"), ColShift, "0.600"));
+    grid->SetRow(3);
+    grid->SetCol(c.col);
+    Key(Qt::Key_Return, Qt::NoModifier, "\r");
+    if (c.home) Key(Qt::Key_Home);
+    Type(c.typed);
+    Key(Qt::Key_Tab, Qt::NoModifier, "\t");
+    EXPECT_EQ(Cell(3, c.col), c.cell);
+    Leave();
+  }
 }
 
 struct LeaveCase {
@@ -150,6 +177,19 @@ TEST_F(CellEditor, ListEditorShowsTheCellAndWritesTypedText) {
   Key(Qt::Key_Return);
   EXPECT_FALSE(form->CboGrid->Visible());
   EXPECT_EQ(form->CboGrid->ListCount(), 3) << "typed text is never added to the list";
+}
+
+// Over the narrow columns the closed list editor still shows its longest
+// value whole ("WFM" must not read as "FM").
+TEST_F(CellEditor, TheListEditorIsWideEnoughForItsLongestEntry) {
+  Put(3, Channel("146.520"));
+  for (auto [col, longest] :
+       {std::pair{ColMode, "WFM"}, {ColSkip, "PSKIP"}, {ColStep, "100 KHz"}}) {
+    Open(3, col);
+    const QLineEdit* shown = form->CboGrid->lineEdit();
+    EXPECT_GE(shown->width(), shown->fontMetrics().horizontalAdvance(longest)) << longest;
+    Leave();
+  }
 }
 
 TEST_F(CellEditor, OpeningTheListsPopupKeepsTheEditorOpen) {

@@ -9,6 +9,7 @@
 #include "platform/Runtime.h"
 #include "platform/Settings.h"
 #include "shell_support.h"
+#include "support/RealFileDialog.h"
 
 namespace shell_test {
 namespace {
@@ -230,6 +231,29 @@ TEST_F(FilesTest, SaveAsChoosesTheFormat) {
     EXPECT_EQ(Stored("mru0", "MRU"), written);
     EXPECT_FALSE(ICR2Image.IsDataChanged());
     EXPECT_FALSE(form_->SaveCancelled);
+  }
+}
+
+// The same through the toolkit's own dialog, where the file type is picked from its list.
+TEST_F(FilesTest, SaveAsInTheRealDialogWritesTheChosenFileType) {
+  const struct {
+    int fileType;
+    const char* written;
+    Written format;
+  } cases[] = {{1, "out1.r2", Written::R2},
+               {2, "out2.icf", Written::Icf},
+               {3, "out3.ic2", Written::Ic2},
+               {4, "out4.tr2", Written::Tr2},
+               {5, "out5.r2", Written::R2}};
+  LoadAndOpen(WriteImageFile("start.r2"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.written);
+    RealFileDialog user("out" + std::to_string(c.fileType), c.fileType);
+    form_->mnuSave_Click();
+    ASSERT_TRUE(user.Acted());
+    EXPECT_EQ(user.FileTypesShown()[1], "ICOM ICF Files (*.ICF)");
+    EXPECT_EQ(FormatOfFile(File(c.written)), c.format);
+    EXPECT_EQ(form_->CurrentFile, File(c.written));
   }
 }
 

@@ -7,6 +7,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -271,6 +274,23 @@ TEST_F(VbControls, ProgramSetTextAndListIndex) {
   EXPECT_EQ(combo.ListCount(), 0);
   EXPECT_EQ(combo.Text(), "");
   EXPECT_EQ(events.size(), 1u) << "emptying is no change";
+}
+
+// A box narrower than its entries opens a list that shows each one whole, also
+// with a scroll bar and in a style whose lists are only as wide as the box.
+TEST_F(VbControls, TheOpenListShowsEveryEntryWhole) {
+  std::unique_ptr<QStyle> narrowLists(QStyleFactory::create("Windows"));
+  list.setStyle(narrowLists.get());
+  for (int entries : {3, 12}) {
+    list.Clear();
+    for (int i = 0; i < entries; ++i) list.AddItem(i == 1 ? "100 KHz" : "FM");
+    list.resize(24, 24);
+    list.showPopup();
+    const int needed = list.view()->fontMetrics().horizontalAdvance("100 KHz");
+    EXPECT_GE(list.view()->viewport()->width(), needed) << entries << " entries";
+    list.hidePopup();
+  }
+  list.setStyle(nullptr);
 }
 
 }  // namespace

@@ -82,8 +82,10 @@ TEST(ReaderHelpers, BitsAndFields) {
 }
 
 TEST(ReaderHelpers, FileExistsAndIsEven) {
-  EXPECT_TRUE(FileExists(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx7.vx7"));
-  EXPECT_FALSE(FileExists(std::string(KESTRANE_SAMPLES_DIR) + "/no-such-file.vx7"));
+  ScratchFile file(".vx7");
+  file.Write(std::string_view("x"));
+  EXPECT_TRUE(FileExists(file.path()));
+  EXPECT_FALSE(FileExists(file.path() + ".missing"));
   EXPECT_FALSE(FileExists(""));
   EXPECT_TRUE(IsEven(-4) && !IsEven(-3));
 }

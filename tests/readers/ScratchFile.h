@@ -42,9 +42,3 @@ class ScratchFile {
   static inline int counter_ = 0;
   std::string path_;
 };
-
-// Contents of a file of the shared sample folder ("" when it cannot be read).
-inline std::string ReadSample(const std::string& name) {
-  std::ifstream in(std::string(KESTRANE_SAMPLES_DIR) + "/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}

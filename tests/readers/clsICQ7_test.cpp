@@ -11,6 +11,7 @@
 #include "FieldCheck.h"
 #include "ScratchFile.h"
 #include "image/CloneFrame.h"
+#include "support/Samples.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ using readers::clsICQ7;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::size_t kSize = 1984;
-const std::string kSample = std::string(KESTRANE_SAMPLES_DIR) + "/peer-icq7.q7";
+constexpr const char* kSample = "peer-icq7.q7";
 
 // A ".q7" line: one data frame per 16 bytes, the end frame, CR LF.
 std::string StreamOf(const Bytes& image) {
@@ -61,8 +62,9 @@ Bytes ImageOf(const clsICQ7& radio) { return {radio.Image().begin(), radio.Image
 // ---- The real file ---------------------------------------------------------------------------
 
 TEST(ICQ7Sample, MemoriesReadAsThePersonProgrammedThem) {
+  KESTRANE_NEEDS_SAMPLE(kSample);
   clsICQ7 radio;
-  ASSERT_TRUE(radio.OpenFile(kSample).ok);
+  ASSERT_TRUE(radio.OpenFile(samples::Path(kSample)).ok);
   ASSERT_EQ(radio.Image().size(), kSize);
   int defined = 0;
   for (int n = 1; n <= 200; ++n) defined += radio.IsValidMemory(n);
@@ -97,7 +99,7 @@ TEST(ICQ7Sample, MemoriesReadAsThePersonProgrammedThem) {
       "16/145 MHz/10 SEC/EXPAND");
 
   // Saving it gives the file back byte for byte.
-  const std::string original = ReadSample("peer-icq7.q7");
+  const std::string original = samples::Read(kSample);
   ASSERT_EQ(original.size(), 5721u);
   ScratchFile saved(".q7");
   ASSERT_TRUE(radio.SaveFile(saved.path()).ok);
@@ -409,7 +411,8 @@ TEST(ICQ7Bounds, NoImageAndOutOfRangeMemoriesReadEmptyAndWriteNothing) {
 // Random and cut streams: the loader either refuses them or holds exactly 1984 bytes, and every
 // getter answers without touching memory outside the image.
 TEST(ICQ7Bounds, RandomAndTruncatedStreams) {
-  const std::string sample = ReadSample("peer-icq7.q7");
+  KESTRANE_NEEDS_SAMPLE(kSample);
+  const std::string sample = samples::Read(kSample);
   ASSERT_FALSE(sample.empty());
   std::mt19937 random(2024);
   ScratchFile file(".q7");

@@ -6,6 +6,7 @@
 
 #include "FieldCheck.h"
 #include "readers/clsVX2R.h"
+#include "support/Samples.h"
 
 using readers::clsVX2R;
 
@@ -227,8 +228,9 @@ TEST(VX2Settings, PriorityAndCheckBytes) {
 }
 
 TEST(VX2Settings, SampleImage) {
+  KESTRANE_NEEDS_SAMPLE("peer-vx2.vx2");
   clsVX2R vx2;
-  ASSERT_TRUE(vx2.OpenFile(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx2.vx2").ok);
+  ASSERT_TRUE(vx2.OpenFile(samples::Path("peer-vx2.vx2")).ok);
   // 277 = AC, 287 = 01, 326 = 01, 331 = 15 (hex).
   EXPECT_EQ(vx2.GetVFOMD() + vx2.GetSCNLMP() + vx2.GetARS() + vx2.GetBEEP(), "BANDONONON");
   EXPECT_EQ(vx2.GetOPNMSG(), "DC");

@@ -8,6 +8,7 @@
 
 #include "FieldCheck.h"
 #include "ScratchFile.h"
+#include "support/Samples.h"
 
 using readers::clsVX2R;
 
@@ -335,8 +336,9 @@ TEST(VX2Load, ExactShortEmptyMissingAndSave) {
 }
 
 TEST(VX2Sample, TheOneMemoryInUse) {
+  KESTRANE_NEEDS_SAMPLE("peer-vx2.vx2");
   clsVX2R vx2;
-  ASSERT_TRUE(vx2.OpenFile(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx2.vx2").ok);
+  ASSERT_TRUE(vx2.OpenFile(samples::Path("peer-vx2.vx2")).ok);
   EXPECT_TRUE(vx2.IsDataLoaded());
   EXPECT_FALSE(vx2.IsDataChanged());
   int inUse = 0;

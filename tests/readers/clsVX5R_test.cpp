@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ScratchFile.h"
+#include "support/Samples.h"
 
 namespace {
 
@@ -254,7 +255,8 @@ TEST(VX5RBounds, OutOfRangeMemoriesAndAddressesAreRefused) {
 // Random files of every size: each getter the import uses answers for every memory without
 // reading outside the image.
 TEST(VX5RBounds, RandomAndTruncatedFiles) {
-  const std::string sample = ReadSample("peer-vx5.eve");
+  KESTRANE_NEEDS_SAMPLE("peer-vx5.eve");
+  const std::string sample = samples::Read("peer-vx5.eve");
   ASSERT_FALSE(sample.empty());
   std::mt19937 random(5);
   ScratchFile file(".eve");
@@ -285,8 +287,9 @@ TEST(VX5RBounds, RandomAndTruncatedFiles) {
 
 // The real image is one byte shorter than the reader reads.
 TEST(VX5RSample, RealImageReadsAsThePersonProgrammedIt) {
+  KESTRANE_NEEDS_SAMPLE("peer-vx5.eve");
   clsVX5R radio;
-  ASSERT_TRUE(radio.OpenVX5File(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx5.eve").ok);
+  ASSERT_TRUE(radio.OpenVX5File(samples::Path("peer-vx5.eve")).ok);
   EXPECT_EQ(radio.GetVX5HexByte(8123), "00");
   EXPECT_EQ(radio.GetVX5HexByte(8124), "01");
 

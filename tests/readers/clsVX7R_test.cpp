@@ -11,6 +11,7 @@
 
 #include "FieldCheck.h"
 #include "ScratchFile.h"
+#include "support/Samples.h"
 
 using readers::clsVX7R;
 using readers::MainWindowHost;
@@ -382,8 +383,9 @@ TEST(VX7Load, RdfFile) {
 }
 
 TEST(VX7Sample, MemoriesDecodedByHand) {
+  KESTRANE_NEEDS_SAMPLE("peer-vx7.vx7");
   clsVX7R vx7;
-  ASSERT_TRUE(vx7.OpenVX7(std::string(KESTRANE_SAMPLES_DIR) + "/peer-vx7.vx7").ok);
+  ASSERT_TRUE(vx7.OpenVX7(samples::Path("peer-vx7.vx7")).ok);
   int defined = 0;
   for (int n = 1; n <= 450; ++n) defined += vx7.GetMemIsDefined(n);
   EXPECT_EQ(defined, 118);
