@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QPushButton>
 #include <QRadioButton>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,15 +22,9 @@
 #include "platform/VbTextBox.h"
 #include "readers/ScratchFile.h"
 #include "support/PlatformDoubles.h"
+#include "support/Samples.h"
 
 namespace {
-
-std::string Sample(const char* name) { return std::string(KESTRANE_SAMPLES_DIR) + "/" + name; }
-
-#define REQUIRE_SAMPLE(name)                                                                \
-  if (!std::filesystem::exists(Sample(name)))                                               \
-  GTEST_SKIP() << name << " is missing: the real images belong in " << KESTRANE_SAMPLES_DIR \
-               << " (KESTRANE_SAMPLES_DIR)"
 
 class RadioSampleImport : public ::testing::Test {
  protected:
@@ -91,8 +84,8 @@ class RadioSampleImport : public ::testing::Test {
 };
 
 TEST_F(RadioSampleImport, ICQ7) {
-  REQUIRE_SAMPLE("peer-icq7.q7");
-  Import(form.mnuImportICQ7, Sample("peer-icq7.q7"));
+  KESTRANE_NEEDS_SAMPLE("peer-icq7.q7");
+  Import(form.mnuImportICQ7, samples::Path("peer-icq7.q7"));
   const std::vector<int> filled = {1,  2,  3,   12,  13,  14,  15,  16,  17,  18,
                                    19, 20, 101, 181, 195, 196, 197, 198, 199, 200};
   EXPECT_EQ(FilledRows(), filled);
@@ -106,8 +99,8 @@ TEST_F(RadioSampleImport, ICQ7) {
 
 // 118 memories are defined, the last five (232 to 236) beyond row 450.
 TEST_F(RadioSampleImport, VX7FromRow220) {
-  REQUIRE_SAMPLE("peer-vx7.vx7");
-  Import(form.mnuImportVX7, Sample("peer-vx7.vx7"), 220);
+  KESTRANE_NEEDS_SAMPLE("peer-vx7.vx7");
+  Import(form.mnuImportVX7, samples::Path("peer-vx7.vx7"), 220);
   const std::vector<int> filled = FilledRows();
   ASSERT_EQ(filled.size(), 113u);
   EXPECT_EQ(filled.front(), 220);
@@ -123,10 +116,10 @@ TEST_F(RadioSampleImport, VX7FromRow220) {
 // The ".rdf" form replaces the grid: the earlier channel goes, the import
 // starts at row 1, and the grid is shown again.
 TEST_F(RadioSampleImport, VX7RdfReplacesTheGrid) {
-  REQUIRE_SAMPLE("peer-vx7.vx7");
+  KESTRANE_NEEDS_SAMPLE("peer-vx7.vx7");
   form.MSFlexGrid1->SetTextMatrix(300, ColFreq, "100.000");
   ScratchFile file(".rdf");
-  file.Write(std::string(424, 'H') + ReadSample("peer-vx7.vx7"));
+  file.Write(std::string(424, 'H') + samples::Read("peer-vx7.vx7"));
   Import(form.mnuImportVX7, file.path());
   EXPECT_TRUE(form.MSFlexGrid1->Visible());
   EXPECT_EQ(form.windowTitle().toStdString(), AppTitle + " - " + file.path());
@@ -135,15 +128,15 @@ TEST_F(RadioSampleImport, VX7RdfReplacesTheGrid) {
 }
 
 TEST_F(RadioSampleImport, VX2WithItsRange) {
-  REQUIRE_SAMPLE("peer-vx2.vx2");
-  Import(form.mnuImportVX2, Sample("peer-vx2.vx2"), 5, {"1", "3"});
+  KESTRANE_NEEDS_SAMPLE("peer-vx2.vx2");
+  Import(form.mnuImportVX2, samples::Path("peer-vx2.vx2"), 5, {"1", "3"});
   EXPECT_EQ(FilledRows(), std::vector<int>{5});
   ExpectRows({{5, "144.000|FM|OFF|5 KHz|SIMP|0.600|OFF|100.0|"}});
 }
 
 TEST_F(RadioSampleImport, VX5) {
-  REQUIRE_SAMPLE("peer-vx5.eve");
-  Import(form.mnuImportEve, Sample("peer-vx5.eve"));
+  KESTRANE_NEEDS_SAMPLE("peer-vx5.eve");
+  Import(form.mnuImportEve, samples::Path("peer-vx5.eve"));
   EXPECT_EQ(FilledRows().size(), 77u);
   ExpectRows({{1, "145.390|WFM|OFF|5 KHz|-DUP|0.600|ON|100.0|KJ6VU/r "},
               {100, "442.900|FM|OFF|25 KHz|+DUP|5.000|ON|162.2|WR6ABD/r"},
@@ -170,11 +163,11 @@ TEST_F(RadioSampleImport, VR120PackedAfterTheLastUsedRow) {
 }
 
 TEST_F(RadioSampleImport, UndoBringsBackTheGrid) {
-  REQUIRE_SAMPLE("peer-icq7.q7");
+  KESTRANE_NEEDS_SAMPLE("peer-icq7.q7");
   form.MSFlexGrid1->SetTextMatrix(2, ColFreq, "100.000");
   form.MSFlexGrid1->SetTextMatrix(2, ColMode, "AM");
   const std::string before = Row(2);
-  Import(form.mnuImportICQ7, Sample("peer-icq7.q7"), 1);
+  Import(form.mnuImportICQ7, samples::Path("peer-icq7.q7"), 1);
   EXPECT_EQ(Row(2), "145.170|FM|OFF|5 KHz|SIMP|0.600|OFF|123.0|");
   form.Undo();
   EXPECT_EQ(Row(2), before);
