@@ -8,6 +8,7 @@
 
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
 
 namespace {
@@ -85,13 +86,12 @@ void ImportStartFrame::Option6_Click() { EnableRowChooser(false); }
 void ImportStartFrame::Option7_Click() { EnableRowChooser(false); }
 
 void ImportStartFrame::Command8_Click() {
-  SpinRow = SpinRow < LastScanEdgeRow ? static_cast<std::int16_t>(SpinRow + 1) : std::int16_t{1};
+  SpinRow = StepCounter(SpinRow, +1, LastScanEdgeRow);
   ShowSpinRow();
 }
 
 void ImportStartFrame::Command9_Click() {
-  SpinRow = SpinRow >= 2 ? static_cast<std::int16_t>(SpinRow - 1)
-                         : static_cast<std::int16_t>(LastScanEdgeRow);
+  SpinRow = StepCounter(SpinRow, -1, LastScanEdgeRow);
   ShowSpinRow();
 }
 

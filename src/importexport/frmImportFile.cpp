@@ -13,10 +13,10 @@
 
 #include "editing/Undo.h"
 #include "importexport/FreqScan.h"
-#include "importexport/SpinRow.h"
 #include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252.h"
 #include "platform/FileDialogs.h"
@@ -258,12 +258,12 @@ void frmImportFile::EnableSpin(bool on) {
 }
 
 void frmImportFile::Command8_Click() {
-  SpinRow = StepSpinRow(SpinRow, +1, LastBankRow);
+  SpinRow = StepCounter(SpinRow, +1, LastBankRow);
   ShowSpinRow();
 }
 
 void frmImportFile::Command9_Click() {
-  SpinRow = StepSpinRow(SpinRow, -1, LastBankRow);
+  SpinRow = StepCounter(SpinRow, -1, LastBankRow);
   ShowSpinRow();
 }
 

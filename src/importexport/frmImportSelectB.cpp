@@ -13,6 +13,7 @@
 #include "image/Val.h"
 #include "importexport/ImportStartFrame.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
 
 std::int32_t VX2FirstChannel = 0;
@@ -116,15 +117,13 @@ void frmImportSelectB::CapAtLimit(VbTextBox& box) {
 }
 
 void frmImportSelectB::StepUp(VbTextBox& box) {
-  const double value = Val(box.Text());
-  box.SetText(value < kLastVX2Channel ? PlainNumber(value + 1) : "1");
+  box.SetText(PlainNumber(StepCounter(Val(box.Text()), +1, kLastVX2Channel)));
   box.selectAll();
   box.SetFocus();
 }
 
 void frmImportSelectB::StepDown(VbTextBox& box, int wrapTo) {
-  const double value = Val(box.Text());
-  box.SetText(value < 2 ? PlainNumber(wrapTo) : PlainNumber(value - 1));
+  box.SetText(PlainNumber(StepCounter(Val(box.Text()), -1, kLastVX2Channel, wrapTo)));
   box.selectAll();
   box.SetFocus();
 }
