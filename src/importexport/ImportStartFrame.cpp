@@ -11,17 +11,13 @@
 #include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
 
-namespace {
-
-QPushButton* SmallButton(const char* caption, const char* name, QWidget* parent) {
+QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(name);
   button->setFixedSize(22, 16);
   button->setAutoDefault(false);
   return button;
 }
-
-}  // namespace
 
 ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
     : QGroupBox(tr("Import Starting At:"), parent), editableRowBox_(editableRowBox) {
@@ -37,8 +33,8 @@ ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
   Text1->setReadOnly(true);
   Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   Text1->setFixedWidth(80);
-  Command8 = SmallButton("+", "Command8", this);
-  Command9 = SmallButton("-", "Command9", this);
+  Command8 = CounterButton("+", "Command8", this);
+  Command9 = CounterButton("-", "Command9", this);
 
   // The options act when they become selected, as the classic option buttons do.
   connect(Option5, &QRadioButton::toggled, this, [this](bool on) {
