@@ -1,6 +1,6 @@
 #include "importexport/CsvText.h"
 
-#include "importexport/TextFile.h"
+#include "image/FileIo.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ CsvLayout CsvLayoutOf(std::string_view firstLine) {
 }
 
 bool IsSkippedCsvLine(std::string_view line) {
-  const std::string trimmed = TrimSpaces(line);
+  const std::string_view trimmed = TrimBlanks(line);
   return trimmed.empty() || Lower(trimmed) == "empty";
 }
 

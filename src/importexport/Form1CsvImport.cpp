@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "importexport/CsvImport.h"
 #include "importexport/CsvText.h"
 #include "importexport/FreqScan.h"
@@ -84,7 +85,7 @@ void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
   const bool autoMode = form.mnuAutoMode->isChecked();
   int row = form.GetLastEmptyRow();
   for (std::size_t i = 0; i < lines.size() && row <= LastScanEdgeRow; ++i) {
-    const std::string number = ScanFrequency(TrimSpaces(lines[i]));
+    const std::string number = ScanFrequency(TrimBlanks(lines[i]));
     if (number.empty()) continue;
     grid.SetTextMatrix(row, ColFreq, form.frqFilter(number));
     form.ApplyDefaults(row);

@@ -23,5 +23,3 @@ TextFileLines ReadTextFileLines(const std::string& path) {
   if (read.ok) file.lines = TextLinesOf(read.bytes);
   return file;
 }
-
-std::string TrimSpaces(std::string_view text) { return std::string(TrimBlanks(text)); }

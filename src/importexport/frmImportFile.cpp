@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "importexport/FreqScan.h"
 #include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
@@ -173,7 +174,7 @@ void frmImportFile::Form_Load() {
 void frmImportFile::GetFreqData(const std::string& line) {
   const bool multiple = Check1->isChecked();
   const bool comments = Check2->isChecked() && !multiple;
-  for (const FoundFrequency& f : ScanFrequencies(TrimSpaces(line), multiple, comments)) {
+  for (const FoundFrequency& f : ScanFrequencies(TrimBlanks(line), multiple, comments)) {
     std::string entry = owner_.frqFilter(f.number);
     if (comments) entry += kEntrySeparator + f.comment;
     List1->addItem(FromCp1252(entry));
