@@ -17,7 +17,7 @@
 #include <random>
 #include <vector>
 
-#include "BenchTiming.h"
+#include "BenchHarness.h"
 #include "editing/plain_support.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/frmProgress.h"
@@ -58,7 +58,7 @@ void Line(const char* what, double fast, double bare, double written) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+  const int runs = RunsArg(argc, argv, 21);
   const int slowRuns = std::max(1, runs / 7);
   QTemporaryDir dir;
   SetSettingsFile(dir.filePath("settings.ini").toStdString());

@@ -18,14 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "BenchTiming.h"
+#include "BenchHarness.h"
 #include "importexport/frmExportWizard.h"
 #include "mainwindow/Form1.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-#include "platform/Runtime.h"
-#include "platform/Settings.h"
 
 namespace {
 
@@ -44,13 +42,11 @@ void FillGridRows(Form1& form) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+  const int runs = RunsArg(argc, argv, 50);
 
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
-  SetSettingsFile(folder + "/settings.ini");
-  SetAppPath(folder);
-  ChDir(folder);
+  UseFolder(folder);
   std::printf("imports and export, median of %d runs (%s)\n", runs,
               QGuiApplication::platformName().toStdString().c_str());
 

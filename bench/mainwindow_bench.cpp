@@ -16,14 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "BenchTiming.h"
+#include "BenchHarness.h"
 #include "image/clsICR2.h"
 #include "mainwindow/Form1.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-#include "platform/Runtime.h"
-#include "platform/Settings.h"
 
 namespace {
 
@@ -53,13 +51,11 @@ void FillImage() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+  const int runs = RunsArg(argc, argv, 50);
 
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
-  SetSettingsFile(folder + "/settings.ini");
-  SetAppPath(folder);
-  ChDir(folder);
+  UseFolder(folder);
 
   std::printf("main window, median of %d runs (%s)\n", runs,
               QGuiApplication::platformName().toStdString().c_str());

@@ -1,12 +1,32 @@
 #pragma once
-// Timing shared by the benchmark programs: the median of many runs of a piece
-// of work, and one printed line per result beside its target.
+// What the benchmark programs share: the run count from the command line, a
+// private folder for the settings store and files, the median of many runs
+// of a piece of work, and one printed line per result beside its target.
 
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
+
+#include "platform/FileDialogs.h"
+#include "platform/Runtime.h"
+#include "platform/Settings.h"
+
+// The first argument, at least 1, or `fallback` without one.
+inline int RunsArg(int argc, char* argv[], int fallback) {
+  return argc > 1 ? std::max(1, std::atoi(argv[1])) : fallback;
+}
+
+// The settings store, the program folder and the working folder all in
+// `folder`, so the user's own are not touched.
+inline void UseFolder(const std::string& folder) {
+  SetSettingsFile(folder + "/settings.ini");
+  SetAppPath(folder);
+  ChDir(folder);
+}
 
 // Median in milliseconds of `runs` runs of `work`, each after an untimed
 // `prepare`.
