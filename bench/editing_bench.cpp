@@ -9,7 +9,6 @@
 // Runs on whatever display Qt finds (QT_QPA_PLATFORM=offscreen for none).
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -18,6 +17,7 @@
 #include <random>
 #include <vector>
 
+#include "BenchHarness.h"
 #include "editing/plain_support.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/frmProgress.h"
@@ -27,19 +27,6 @@
 #include "platform/Settings.h"
 
 namespace {
-
-double MedianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 void FillGridAtRandom(MSFlexGrid& grid, unsigned seed) {
   std::mt19937 rng(seed);
@@ -71,7 +58,7 @@ void Line(const char* what, double fast, double bare, double written) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+  const int runs = RunsArg(argc, argv, 21);
   const int slowRuns = std::max(1, runs / 7);
   QTemporaryDir dir;
   SetSettingsFile(dir.filePath("settings.ini").toStdString());

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -19,34 +18,16 @@
 #include <string>
 #include <vector>
 
+#include "BenchHarness.h"
 #include "importexport/frmExportWizard.h"
 #include "mainwindow/Form1.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-#include "platform/Runtime.h"
-#include "platform/Settings.h"
 
 namespace {
 
-double MedianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-  std::vector<double> times;
-  times.reserve(static_cast<size_t>(runs));
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-void Report(const char* what, double ms, double targetMs) {
-  std::printf("%-40s %8.2f ms   (target %3.0f ms)%s\n", what, ms, targetMs,
-              ms > targetMs ? "  OVER" : "");
-}
+constexpr int kNameWidth = 40;  // the column result names are padded to
 
 void FillGridRows(Form1& form) {
   MSFlexGrid& grid = *form.MSFlexGrid1;
@@ -61,13 +42,11 @@ void FillGridRows(Form1& form) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+  const int runs = RunsArg(argc, argv, 50);
 
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
-  SetSettingsFile(folder + "/settings.ini");
-  SetAppPath(folder);
-  ChDir(folder);
+  UseFolder(folder);
   std::printf("imports and export, median of %d runs (%s)\n", runs,
               QGuiApplication::platformName().toStdString().c_str());
 
@@ -107,7 +86,7 @@ int main(int argc, char* argv[]) {
         form.mnuImport_Click();
         QApplication::processEvents();
       });
-  Report("import 450-line CSV", csvMs, 50);
+  Report("import 450-line CSV", csvMs, 50, kNameWidth);
 
   const double textMs = MedianMs(
       runs,
@@ -119,7 +98,7 @@ int main(int argc, char* argv[]) {
         form.mnuImport_Click();
         QApplication::processEvents();
       });
-  Report("import 10,000-line text file", textMs, 50);
+  Report("import 10,000-line text file", textMs, 50, kNameWidth);
 
   FillGridRows(form);
   const double exportMs = MedianMs(
@@ -129,7 +108,7 @@ int main(int argc, char* argv[]) {
         wizard.Check2->setChecked(true);
         wizard.Command4_Click();
       });
-  Report("export full grid to CSV", exportMs, 50);
+  Report("export full grid to CSV", exportMs, 50, kNameWidth);
 
   SetFileDialogHandler(nullptr);
   SetMsgBoxHandler(nullptr);

@@ -9,7 +9,6 @@
 // live in a temporary folder; the user's own store is not touched.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -17,34 +16,16 @@
 #include <string>
 #include <vector>
 
+#include "BenchHarness.h"
 #include "image/clsICR2.h"
 #include "mainwindow/Form1.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-#include "platform/Runtime.h"
-#include "platform/Settings.h"
 
 namespace {
 
-double MedianMs(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
-  std::vector<double> times;
-  times.reserve(static_cast<size_t>(runs));
-  for (int i = 0; i < runs; ++i) {
-    prepare();
-    QElapsedTimer clock;
-    clock.start();
-    work();
-    times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-void Report(const char* what, double ms, double targetMs) {
-  std::printf("%-34s %8.2f ms   (target %3.0f ms)%s\n", what, ms, targetMs,
-              ms > targetMs ? "  OVER" : "");
-}
+constexpr int kNameWidth = 34;  // the column result names are padded to
 
 // A full image: every channel in use, with a comment, and the loaded mark.
 void FillImage() {
@@ -70,13 +51,11 @@ void FillImage() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+  const int runs = RunsArg(argc, argv, 50);
 
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
-  SetSettingsFile(folder + "/settings.ini");
-  SetAppPath(folder);
-  ChDir(folder);
+  UseFolder(folder);
 
   std::printf("main window, median of %d runs (%s)\n", runs,
               QGuiApplication::platformName().toStdString().c_str());
@@ -90,7 +69,7 @@ int main(int argc, char* argv[]) {
         form.show();
         QApplication::processEvents();
       });
-  Report("start-up to window shown", startup, 300);
+  Report("start-up to window shown", startup, 300, kNameWidth);
 
   Form1 form;
   form.Form_Load();
@@ -122,13 +101,13 @@ int main(int argc, char* argv[]) {
           form.mnuOpen_Click();
           QApplication::processEvents();
         });
-    Report(("open ." + std::string(extensions[i]) + " into the grid").c_str(), ms, 20);
+    Report(("open ." + std::string(extensions[i]) + " into the grid").c_str(), ms, 20, kNameWidth);
   }
 
   form.MSFlexGrid1->SetTextMatrix(1, 9, "changed");
   const double store = MedianMs(
       runs, [] {}, [&] { form.Savegrid(); });
-  Report("Savegrid", store, 20);
+  Report("Savegrid", store, 20, kNameWidth);
 
   for (size_t i = 0; i < files.size(); ++i) {
     const double ms = MedianMs(
@@ -138,7 +117,7 @@ int main(int argc, char* argv[]) {
           filter = static_cast<int>(i) + 1;
         },
         [&] { form.mnuSave_Click(); });
-    Report(("save ." + std::string(extensions[i])).c_str(), ms, 20);
+    Report(("save ." + std::string(extensions[i])).c_str(), ms, 20, kNameWidth);
   }
 
   SetFileDialogHandler(nullptr);

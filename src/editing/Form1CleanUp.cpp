@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <optional>
 
-#include "editing/GridRedrawPause.h"
 #include "editing/Undo.h"
 #include "image/Val.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
 

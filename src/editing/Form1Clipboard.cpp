@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "editing/CopyFile.h"
-#include "editing/GridRedrawPause.h"
 #include "editing/Undo.h"
 #include "image/FileIo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Runtime.h"
 

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "editing/GridRedrawPause.h"
 #include "editing/Undo.h"
 #include "editing/frmFillSelected.h"
 #include "image/Val.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Modal.h"
 

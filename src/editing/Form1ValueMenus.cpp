@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "editing/GridRedrawPause.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 
 namespace {

@@ -4,14 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-namespace {
-
-// No image file comes near this; a bigger file is refused rather than read.
-constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
-
-}  // namespace
-
-FileBytes ReadFileBytes(const std::string& path) {
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize) {
   FileBytes file;
   std::error_code error;
   if (path.empty() || std::filesystem::is_directory(path, error)) {
@@ -30,7 +23,7 @@ FileBytes ReadFileBytes(const std::string& path) {
     file.error = "The file " + path + " could not be read.";
     return file;
   }
-  if (static_cast<std::uintmax_t>(size) > kMaxFileSize) {
+  if (static_cast<std::uintmax_t>(size) > maxSize) {
     file.error = "The file " + path + " is too large to be an IC-R2 image file.";
     return file;
   }

@@ -15,7 +15,10 @@ struct FileBytes {
   std::string bytes;
   std::string error;
 };
-FileBytes ReadFileBytes(const std::string& path);
+// No image file comes near this; a bigger one is refused rather than read.
+inline constexpr std::size_t kMaxImageFileSize = 16 * 1024 * 1024;
+// A file larger than `maxSize` bytes is refused as too large for an image.
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize = kMaxImageFileSize);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over
 // the target, so a failed write never leaves a half-written or mixed file.

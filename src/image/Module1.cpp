@@ -38,6 +38,14 @@ long long Hex2Dec(std::string_view text) {
   return static_cast<long long>(value);
 }
 
+std::string LCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
 bool FileExists(const std::string& path) {
   if (path.empty()) return false;
   std::error_code error;

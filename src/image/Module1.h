@@ -12,6 +12,9 @@ bool IsEven(long long n);
 // is not a hex digit counts as 0; digits past the 16th wrap around.
 long long Hex2Dec(std::string_view text);
 
+// The text with the ASCII letters A-Z in lower case; other bytes stay.
+std::string LCase(std::string_view text);
+
 // True when the path names an existing file or folder; false on any failure.
 bool FileExists(const std::string& path);
 

@@ -1,30 +1,20 @@
 #include "importexport/CsvText.h"
 
-#include "importexport/TextFile.h"
-
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
-}  // namespace
+#include "image/FileIo.h"
+#include "image/Module1.h"
 
 CsvLayout CsvLayoutOf(std::string_view firstLine) {
   std::string cleaned;
   for (char c : firstLine)
     if (c != '"') cleaned += c;
-  cleaned = Lower(cleaned);
+  cleaned = LCase(cleaned);
   if (cleaned.find(kCsvHeaderColumns) == std::string::npos) return CsvLayout::NotCsv;
   return cleaned.substr(0, cleaned.find(',')) == "#" ? CsvLayout::Labelled : CsvLayout::Packed;
 }
 
 bool IsSkippedCsvLine(std::string_view line) {
-  const std::string trimmed = TrimSpaces(line);
-  return trimmed.empty() || Lower(trimmed) == "empty";
+  const std::string_view trimmed = TrimBlanks(line);
+  return trimmed.empty() || LCase(trimmed) == "empty";
 }
 
 std::vector<std::string> SplitCsvFields(std::string_view line) {

@@ -4,12 +4,14 @@
 #include <QAction>
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "importexport/CsvImport.h"
 #include "importexport/CsvText.h"
 #include "importexport/FreqScan.h"
 #include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
@@ -24,19 +26,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   return true;
 }
-
-// Suspends the grid's repainting for a bulk write and restores it after.
-class BulkWrite {
- public:
-  explicit BulkWrite(MSFlexGrid& grid) : grid_(grid), redraw_(grid.Redraw()) {
-    grid_.SetRedraw(false);
-  }
-  ~BulkWrite() { grid_.SetRedraw(redraw_); }
-
- private:
-  MSFlexGrid& grid_;
-  bool redraw_;
-};
 
 }  // namespace
 
@@ -59,7 +48,7 @@ bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {
   if (layout == CsvLayout::NotCsv) return false;
   MSFlexGrid& grid = *form.MSFlexGrid1;
   form.SaveUndo();
-  BulkWrite bulk(grid);
+  GridRedrawPause pause(grid);
   // Labelled lines carry the row label before the nine cells.
   const int firstCell = layout == CsvLayout::Labelled ? 1 : 0;
   int packedRow = 0;
@@ -92,11 +81,11 @@ void Form1::ImportGeneric(const std::string& path) {
 void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
   MSFlexGrid& grid = *form.MSFlexGrid1;
   form.SaveUndo();
-  BulkWrite bulk(grid);
+  GridRedrawPause pause(grid);
   const bool autoMode = form.mnuAutoMode->isChecked();
   int row = form.GetLastEmptyRow();
   for (std::size_t i = 0; i < lines.size() && row <= LastScanEdgeRow; ++i) {
-    const std::string number = ScanFrequency(TrimSpaces(lines[i]));
+    const std::string number = ScanFrequency(TrimBlanks(lines[i]));
     if (number.empty()) continue;
     grid.SetTextMatrix(row, ColFreq, form.frqFilter(number));
     form.ApplyDefaults(row);

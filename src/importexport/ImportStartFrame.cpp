@@ -8,19 +8,16 @@
 
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
 
-namespace {
-
-QPushButton* SmallButton(const char* caption, const char* name, QWidget* parent) {
+QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(name);
   button->setFixedSize(22, 16);
   button->setAutoDefault(false);
   return button;
 }
-
-}  // namespace
 
 ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
     : QGroupBox(tr("Import Starting At:"), parent), editableRowBox_(editableRowBox) {
@@ -36,8 +33,8 @@ ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
   Text1->setReadOnly(true);
   Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   Text1->setFixedWidth(80);
-  Command8 = SmallButton("+", "Command8", this);
-  Command9 = SmallButton("-", "Command9", this);
+  Command8 = CounterButton("+", "Command8", this);
+  Command9 = CounterButton("-", "Command9", this);
 
   // The options act when they become selected, as the classic option buttons do.
   connect(Option5, &QRadioButton::toggled, this, [this](bool on) {
@@ -85,13 +82,12 @@ void ImportStartFrame::Option6_Click() { EnableRowChooser(false); }
 void ImportStartFrame::Option7_Click() { EnableRowChooser(false); }
 
 void ImportStartFrame::Command8_Click() {
-  SpinRow = SpinRow < LastScanEdgeRow ? static_cast<std::int16_t>(SpinRow + 1) : std::int16_t{1};
+  SpinRow = StepCounter(SpinRow, +1, LastScanEdgeRow);
   ShowSpinRow();
 }
 
 void ImportStartFrame::Command9_Click() {
-  SpinRow = SpinRow >= 2 ? static_cast<std::int16_t>(SpinRow - 1)
-                         : static_cast<std::int16_t>(LastScanEdgeRow);
+  SpinRow = StepCounter(SpinRow, -1, LastScanEdgeRow);
   ShowSpinRow();
 }
 

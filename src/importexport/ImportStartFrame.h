@@ -11,6 +11,9 @@ class QPushButton;
 class QRadioButton;
 class VbTextBox;
 
+// The small "+" or "-" button of a counter, which Enter never presses.
+QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent);
+
 class ImportStartFrame : public QGroupBox {
   Q_OBJECT
 

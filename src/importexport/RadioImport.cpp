@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "image/Module1.h"
 #include "image/Val.h"
 #include "importexport/DeferredReaderHost.h"
 #include "importexport/RadioMapping.h"
@@ -23,13 +24,7 @@ using readers::MainWindowHost;
 
 // Whether the path ends in "rdf", in any case: the ".rdf" form of a VX-5R or
 // VX-7R file, whatever case the file system shows its name in.
-bool IsRdfPath(const std::string& path) {
-  if (path.size() < 3) return false;
-  std::string tail = path.substr(path.size() - 3);
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return tail == "rdf";
-}
+bool IsRdfPath(const std::string& path) { return LCase(path).ends_with("rdf"); }
 
 }  // namespace
 

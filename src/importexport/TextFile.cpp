@@ -1,8 +1,6 @@
 #include "importexport/TextFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 
 #include "image/FileIo.h"
 
@@ -17,25 +15,11 @@ std::vector<std::string> TextLinesOf(std::string_view text) {
 }
 
 TextFileLines ReadTextFileLines(const std::string& path) {
+  // Text files have no size limit of their own.
+  const FileBytes read = ReadFileBytes(path, std::numeric_limits<std::size_t>::max());
   TextFileLines file;
-  std::error_code error;
-  if (path.empty() || std::filesystem::is_directory(path, error)) {
-    file.error = "The file " + path + " could not be opened.";
-    return file;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    file.error = "The file " + path + " could not be opened.";
-    return file;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    file.error = "The file " + path + " could not be read.";
-    return file;
-  }
-  file.lines = TextLinesOf(bytes);
-  file.ok = true;
+  file.ok = read.ok;
+  file.error = read.error;
+  if (read.ok) file.lines = TextLinesOf(read.bytes);
   return file;
 }
-
-std::string TrimSpaces(std::string_view text) { return std::string(TrimBlanks(text)); }

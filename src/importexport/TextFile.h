@@ -20,6 +20,3 @@ std::vector<std::string> TextLinesOf(std::string_view text);
 // The lines of a file; a file that cannot be opened or read gives ok false
 // and a sentence naming it.
 TextFileLines ReadTextFileLines(const std::string& path);
-
-// The text without spaces at either end (tabs stay).
-std::string TrimSpaces(std::string_view text);

@@ -1,6 +1,7 @@
 #include "importexport/TravelPlus.h"
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "image/Module1.h"
 #include "importexport/TextFile.h"
 #include "importexport/frmTravelPlus.h"
@@ -37,8 +38,8 @@ std::vector<std::string> SplitTpeFields(std::string_view line) {
   std::size_t start = 0;
   while (true) {
     const std::size_t cut = padded.find("\",", start);
-    std::string field = TrimSpaces(std::string_view(padded).substr(
-        start, cut == std::string::npos ? padded.npos : cut - start));
+    std::string field(TrimBlanks(std::string_view(padded).substr(
+        start, cut == std::string::npos ? padded.npos : cut - start)));
     if (!field.empty() && field.front() == '"') field.erase(0, 1);
     if (!field.empty() && field.back() == '"') field.pop_back();
     fields.push_back(std::move(field));
@@ -73,7 +74,7 @@ void ImportTpeLines(Form1& form, const std::vector<std::string>& lines, int star
     form.ApplyAutoMode(row);
     form.ApplyAutoShift(row);
     if (f.size() <= kShift) return;
-    const std::string shift = TrimSpaces(f[kShift]);
+    const std::string shift(TrimBlanks(f[kShift]));
     if (shift.empty()) {
       grid.SetTextMatrix(row, ColRptSh, "SIMP");
       grid.SetTextMatrix(row, ColShift, form.frqFilter("000000"));
@@ -86,7 +87,7 @@ void ImportTpeLines(Form1& form, const std::vector<std::string>& lines, int star
       grid.SetTextMatrix(row, ColShift, form.frqFilter(f[kShift]));
     }
     if (f.size() <= kTone) return;
-    const std::string tone = TrimSpaces(f[kTone]);
+    const std::string tone(TrimBlanks(f[kTone]));
     if (!tone.empty()) {
       grid.SetTextMatrix(row, ColTsql, "ON");
       grid.SetTextMatrix(row, ColTone, tone.find('.') == std::string::npos ? tone + ".0" : tone);

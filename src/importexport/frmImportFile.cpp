@@ -12,11 +12,12 @@
 #include <QVBoxLayout>
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "importexport/FreqScan.h"
-#include "importexport/SpinRow.h"
 #include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252.h"
 #include "platform/FileDialogs.h"
@@ -173,7 +174,7 @@ void frmImportFile::Form_Load() {
 void frmImportFile::GetFreqData(const std::string& line) {
   const bool multiple = Check1->isChecked();
   const bool comments = Check2->isChecked() && !multiple;
-  for (const FoundFrequency& f : ScanFrequencies(TrimSpaces(line), multiple, comments)) {
+  for (const FoundFrequency& f : ScanFrequencies(TrimBlanks(line), multiple, comments)) {
     std::string entry = owner_.frqFilter(f.number);
     if (comments) entry += kEntrySeparator + f.comment;
     List1->addItem(FromCp1252(entry));
@@ -258,12 +259,12 @@ void frmImportFile::EnableSpin(bool on) {
 }
 
 void frmImportFile::Command8_Click() {
-  SpinRow = StepSpinRow(SpinRow, +1, LastBankRow);
+  SpinRow = StepCounter(SpinRow, +1, LastBankRow);
   ShowSpinRow();
 }
 
 void frmImportFile::Command9_Click() {
-  SpinRow = StepSpinRow(SpinRow, -1, LastBankRow);
+  SpinRow = StepCounter(SpinRow, -1, LastBankRow);
   ShowSpinRow();
 }
 

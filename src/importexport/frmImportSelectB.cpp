@@ -13,6 +13,7 @@
 #include "image/Val.h"
 #include "importexport/ImportStartFrame.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
 
 std::int32_t VX2FirstChannel = 0;
@@ -37,14 +38,6 @@ VbTextBox* RangeBox(const char* name, const char* text, QWidget* parent) {
   box->setFixedWidth(60);
   box->SetText(text);
   return box;
-}
-
-QPushButton* SmallButton(const char* caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(name);
-  button->setFixedSize(22, 16);
-  button->setAutoDefault(false);
-  return button;
 }
 
 QLayout* BoxWithSpin(VbTextBox* box, QPushButton* up, QPushButton* down) {
@@ -77,14 +70,14 @@ frmImportSelectB::frmImportSelectB(QWidget* owner, std::function<int()> currentR
   Label2 = new QLabel(tr("Channels:"), Frame1);
   Label2->setObjectName("Label2");
   Text2 = RangeBox("Text2", "1", Frame1);
-  Command3 = SmallButton("+", "Command3", Frame1);
-  Command2 = SmallButton("-", "Command2", Frame1);
+  Command3 = CounterButton("+", "Command3", Frame1);
+  Command2 = CounterButton("-", "Command2", Frame1);
   Label1 = new QLabel(tr("To"), Frame1);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignCenter);
   Text3 = RangeBox("Text3", "450", Frame1);
-  Command5 = SmallButton("+", "Command5", Frame1);
-  Command4 = SmallButton("-", "Command4", Frame1);
+  Command5 = CounterButton("+", "Command5", Frame1);
+  Command4 = CounterButton("-", "Command4", Frame1);
   auto* range = new QVBoxLayout(Frame1);
   range->addWidget(Label2);
   range->addLayout(BoxWithSpin(Text2, Command3, Command2));
@@ -116,15 +109,13 @@ void frmImportSelectB::CapAtLimit(VbTextBox& box) {
 }
 
 void frmImportSelectB::StepUp(VbTextBox& box) {
-  const double value = Val(box.Text());
-  box.SetText(value < kLastVX2Channel ? PlainNumber(value + 1) : "1");
+  box.SetText(PlainNumber(StepCounter(Val(box.Text()), +1, kLastVX2Channel)));
   box.selectAll();
   box.SetFocus();
 }
 
 void frmImportSelectB::StepDown(VbTextBox& box, int wrapTo) {
-  const double value = Val(box.Text());
-  box.SetText(value < 2 ? PlainNumber(wrapTo) : PlainNumber(value - 1));
+  box.SetText(PlainNumber(StepCounter(Val(box.Text()), -1, kLastVX2Channel, wrapTo)));
   box.selectAll();
   box.SetFocus();
 }

@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "importexport/SpinRow.h"
 #include "importexport/TravelPlus.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Globals.h"
+#include "mainwindow/StepCounter.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/VbTextBox.h"
 
@@ -107,12 +107,12 @@ void frmTravelPlus::DisableSpin() {
 }
 
 void frmTravelPlus::Command8_Click() {
-  SpinRow = StepSpinRow(SpinRow, +1, LastScanEdgeRow);
+  SpinRow = StepCounter(SpinRow, +1, LastScanEdgeRow);
   ShowSpinRow();
 }
 
 void frmTravelPlus::Command9_Click() {
-  SpinRow = StepSpinRow(SpinRow, -1, LastScanEdgeRow);
+  SpinRow = StepCounter(SpinRow, -1, LastScanEdgeRow);
   ShowSpinRow();
 }
 

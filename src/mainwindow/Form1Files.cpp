@@ -39,18 +39,10 @@ constexpr std::array<FormatInfo, 6> kFormats = {{
     {"", "All Files (*.*)", "*.*"},
 }};
 
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 // The format an open or a plain save chooses by the path's ending. "icf" and
 // "tr2" are tested before "r2", so a ".tr2" name is never taken for ".r2".
 ImageFormat FormatOfPath(std::string_view path) {
-  const std::string p = Lower(path);
+  const std::string p = LCase(path);
   if (p.ends_with("icf")) return kIcf;
   if (p.ends_with("tr2")) return kTr2;
   if (p.ends_with("r2")) return kR2;
@@ -67,7 +59,7 @@ std::string_view FileNamePart(std::string_view path) {
 // The format a typed name asks for by its own extension (".r2", ".icf",
 // ".ic2", ".tr2"), looked for in the file name only.
 ImageFormat FormatOfTypedName(std::string_view path) {
-  const std::string name = Lower(FileNamePart(path));
+  const std::string name = LCase(FileNamePart(path));
   for (int f = kR2; f <= kTr2; ++f) {
     if (name.ends_with("." + std::string(kFormats[f].extension)))
       return static_cast<ImageFormat>(f);

@@ -8,6 +8,7 @@
 #include "editing/Undo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Settings.h"
@@ -41,27 +42,11 @@ bool ReadsAsZero(std::string_view text) {
   return digit;
 }
 
-// Rebuilding or shifting hundreds of rows repaints once at the end. The grid
-// stays shown: hiding it would take the focus from an open cell editor.
-class RedrawPause {
- public:
-  explicit RedrawPause(MSFlexGrid& grid) : grid_(grid), was_(grid.Redraw()) {
-    grid_.SetRedraw(false);
-  }
-  ~RedrawPause() { grid_.SetRedraw(was_); }
-  RedrawPause(const RedrawPause&) = delete;
-  RedrawPause& operator=(const RedrawPause&) = delete;
-
- private:
-  MSFlexGrid& grid_;
-  bool was_;
-};
-
 }  // namespace
 
 void Form1::initgrid() {
   MSFlexGrid& grid = *MSFlexGrid1;
-  RedrawPause pause(grid);
+  GridRedrawPause pause(grid);
   grid.Clear();
   grid.SetCols(kGridCols);
   for (int c = 0; c < kGridCols; ++c) {
@@ -138,7 +123,7 @@ void Form1::Command1_Click() {
   if (start < 1 || end >= LastScanEdgeRow) return;
   MSFlexGrid& grid = *MSFlexGrid1;
   {
-    RedrawPause pause(grid);
+    GridRedrawPause pause(grid);
     const ChannelRow below = ReadChannelRow(grid, end + 1);
     for (int r = end + 1; r > start; --r) WriteChannelRow(grid, r, ReadChannelRow(grid, r - 1));
     WriteChannelRow(grid, start, below);
@@ -159,7 +144,7 @@ void Form1::Command2_Click() {
   if (start <= 1) return;
   MSFlexGrid& grid = *MSFlexGrid1;
   {
-    RedrawPause pause(grid);
+    GridRedrawPause pause(grid);
     const ChannelRow above = ReadChannelRow(grid, start - 1);
     for (int r = start; r <= end; ++r) WriteChannelRow(grid, r - 1, ReadChannelRow(grid, r));
     WriteChannelRow(grid, end, above);
@@ -177,7 +162,7 @@ void Form1::Command3_Click() { DeleteRows(0); }
 void Form1::Command7_Click() {
   SetSelection();
   if (SelStartRow < 1) return;
-  RedrawPause pause(*MSFlexGrid1);
+  GridRedrawPause pause(*MSFlexGrid1);
   for (int r = SelStartRow; r <= SelEndRow; ++r) ClearChannelRow(*MSFlexGrid1, r);
 }
 
@@ -200,7 +185,7 @@ void Form1::DeleteRows(int RowNum) {
   }
   if (first < 1) return;
   MSFlexGrid& grid = *MSFlexGrid1;
-  RedrawPause pause(grid);
+  GridRedrawPause pause(grid);
   // Rows up to 400 move up by `count`; the scan-edge rows never change.
   for (int r = first; r <= LastBankRow; ++r) {
     if (r + count <= LastBankRow)
@@ -229,7 +214,7 @@ bool Form1::InsertRows(int& NumRows) {
   std::vector<ChannelRow> banksBefore;
   if (InsertFillsOn) {
     for (int r = 1; r <= LastBankRow; ++r) banksBefore.push_back(ReadChannelRow(grid, r));
-    RedrawPause pause(grid);
+    GridRedrawPause pause(grid);
     // Each pass removes the first empty row after the next block of used
     // rows below the selection, so the rows after that gap keep their places.
     for (int pass = 0; pass < count; ++pass) {
@@ -252,14 +237,14 @@ bool Form1::InsertRows(int& NumRows) {
                vbYesNo | vbQuestion, "Insert");
     if (answer != vbYes) {
       // Declined: the grid is left exactly as it was, fill-mode removals too.
-      RedrawPause pause(grid);
+      GridRedrawPause pause(grid);
       for (int r = 1; r <= static_cast<int>(banksBefore.size()); ++r)
         WriteChannelRow(grid, r, banksBefore[r - 1]);
       return false;
     }
   }
 
-  RedrawPause pause(grid);
+  GridRedrawPause pause(grid);
   for (int r = LastBankRow; r >= start + count; --r)
     WriteChannelRow(grid, r, ReadChannelRow(grid, r - count));
   for (int r = start; r < start + count && r <= LastBankRow; ++r) ClearChannelRow(grid, r);

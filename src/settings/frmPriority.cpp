@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "mainwindow/StepCounter.h"
 #include "platform/VbEvents.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
@@ -72,15 +73,9 @@ void frmPriority::Text1_KeyPress(int& KeyAscii) {
   if (!digit && KeyAscii != vbKeyBack && !IsEditingShortcut(KeyAscii)) KeyAscii = 0;
 }
 
-void frmPriority::Command2_Click() {
-  const long long value = Value();
-  ShowStepped(value < kHighest ? value + 1 : 1);
-}
+void frmPriority::Command2_Click() { ShowStepped(StepCounter(Value(), +1, kHighest)); }
 
-void frmPriority::Command3_Click() {
-  const long long value = Value();
-  ShowStepped(value < 2 ? kHighest : value - 1);
-}
+void frmPriority::Command3_Click() { ShowStepped(StepCounter(Value(), -1, kHighest)); }
 
 void frmPriority::ShowStepped(long long value) {
   Text1->SetText(std::to_string(value));
