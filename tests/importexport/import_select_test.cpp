@@ -71,8 +71,7 @@ TEST(ImportStartDialogs, StartRowChoices) {
   RunStartCases<frmImportSelectB>(false);
 }
 
-// Closing by the close box stores nothing: the import goes on with what the
-// last OK left.
+// The import goes on with what the last OK left.
 TEST(ImportStartDialogs, CloseBoxKeepsEarlierAnswers) {
   SetModalRunner([](QDialog& d) {
     d.reject();
