@@ -140,8 +140,7 @@ TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
   }
 }
 
-// Opened from the menu: OK stores the change, an unsaved change the exit
-// question asks about; Cancel and the close box leave every byte.
+// An OK'd change is one the exit question asks about.
 TEST(SettingsDialogs, MenuItemsOpenTheirDialogAndOnlyOKChangesTheImage) {
   TempSettingsStore store;
   Form1 form;
