@@ -12,6 +12,7 @@
 
 #include "image/clsICR2.h"
 #include "importexport/ImportStartFrame.h"
+#include "importexport/exchange_support.h"
 #include "importexport/frmImportSelectB.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
@@ -20,19 +21,17 @@
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
 #include "readers/ScratchFile.h"
-#include "support/PlatformDoubles.h"
 #include "support/Samples.h"
 
 namespace {
 
-class RadioSampleImport : public ::testing::Test {
+class RadioSampleImport : public exchange_test::ExchangeTest {
  protected:
   void SetUp() override {
     // An empty loaded image, as a downloaded receiver with no channels.
     for (int n = 1; n <= kChannelCount; ++n) ICR2Image.ClearMemory(n);
-    for (int bit = 0; bit < 8; ++bit) {
+    for (int bit = 0; bit < 8; ++bit)
       ICR2Image.SetBit(kLoadedMarkAddress, bit, (kLoadedMark >> bit) & 1);
-    }
     ChannelComments.fill("");
     form.FillGrid();
     form.EnableGUI();
@@ -43,8 +42,7 @@ class RadioSampleImport : public ::testing::Test {
   // dialog's own choice) and, for a VX-2R file, the range `range`.
   void Import(QAction* item, const std::string& path, int startRow = 0,
               std::pair<const char*, const char*> range = {"1", "450"}) {
-    FileDialogScript files;
-    files.Choose(path);
+    dialogs_.Choose(path);
     SetModalRunner([&](QDialog& dialog) {
       auto* frame = dialog.findChild<ImportStartFrame*>();
       if (startRow > 0) {
@@ -59,27 +57,20 @@ class RadioSampleImport : public ::testing::Test {
       return dialog.result();
     });
     item->trigger();
-    EXPECT_EQ(files.Pending(), 0u);
+    EXPECT_EQ(dialogs_.Pending(), 0u);
   }
 
-  std::string Row(int r) const {
-    std::string text = form.MSFlexGrid1->TextMatrix(r, ColFreq);
-    for (int c = ColMode; c <= ColComments; ++c) text += "|" + form.MSFlexGrid1->TextMatrix(r, c);
-    return text;
-  }
   std::vector<int> FilledRows() const {
     std::vector<int> rows;
-    for (int r = 1; r <= LastScanEdgeRow; ++r) {
-      if (!form.MSFlexGrid1->TextMatrix(r, ColFreq).empty()) rows.push_back(r);
-    }
+    for (int r = 1; r <= LastScanEdgeRow; ++r)
+      if (!g_.grid.TextMatrix(r, ColFreq).empty()) rows.push_back(r);
     return rows;
   }
   void ExpectRows(const std::vector<std::pair<int, const char*>>& rows) {
     for (const auto& [r, cells] : rows) EXPECT_EQ(Row(r), cells) << "row " << r;
   }
 
-  TempSettingsStore store;
-  Form1 form;
+  Form1& form = g_.form;
 };
 
 TEST_F(RadioSampleImport, ICQ7) {
