@@ -113,6 +113,7 @@ TEST_F(RadioSampleImport, VX7RdfReplacesTheGrid) {
   ScratchFile file(".rdf");
   file.Write(std::string(424, 'H') + samples::Read("peer-vx7.vx7"));
   Import(form.mnuImportVX7, file.path());
+  EXPECT_EQ(dialogs_.Requests().at(0).filters.at(0).pattern, "*.vx7; *.rdf");  // both forms listed
   EXPECT_TRUE(form.MSFlexGrid1->Visible());
   EXPECT_EQ(form.windowTitle().toStdString(), AppTitle + " - " + file.path());
   EXPECT_EQ(FilledRows().size(), 118u);
