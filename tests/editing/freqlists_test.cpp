@@ -90,6 +90,8 @@ TEST_F(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {
     SetModalRunner([&](QDialog& d) {
       auto& dialog = dynamic_cast<frmColumns&>(d);
       for (int i = 0; i < 9; ++i) EXPECT_EQ(dialog.Check1[i]->isChecked(), "011100110"[i] == '1');
+      // box i names the column it shows or hides
+      EXPECT_EQ(dialog.Check1[1]->text() + dialog.Check1[8]->text(), "ModeComments");
       dialog.Check1[0]->setChecked(true);
       dialog.Check1[1]->setChecked(false);
       ok ? dialog.Command1_Click() : dialog.Command2_Click();
