@@ -10,11 +10,6 @@ namespace {
 
 using Clipboard = EditingTest;
 
-std::string ReadAll(const std::string& path) { return ReadFileBytes(path).bytes; }
-void WriteAll(const std::string& path, const std::string& bytes) {
-  ASSERT_TRUE(WriteFileReplacing(path, bytes));
-}
-
 constexpr const char* kSource = "146.520|WFM|SKIP|10 KHz|-DUP|0.600|ON|100.0|src";
 constexpr const char* kUsed = "99.000|FM|OFF|5 KHz|SIMP|0.000|OFF|88.5|dst";
 constexpr const char* kEmpty = "||||||||";
@@ -51,7 +46,7 @@ TEST_F(Clipboard, ScratchFileKeepsEachCellInItsColumn) {
   Select(5, ColFreq, 6, ColMode);
   f.form.CellCopy();
   const std::string tmp = dir.filePath("tmp.dat").toStdString();
-  EXPECT_EQ(ReadAll(tmp), ",105.000,FM,,,,,,,,\r\n,106.000,FM,,,,,,,,\r\n");
+  EXPECT_EQ(ReadFileBytes(tmp).bytes, ",105.000,FM,,,,,,,,\r\n,106.000,FM,,,,,,,,\r\n");
   const std::pair<const char*, const char*> cases[] = {
       {"Fire, Main", ",,,,,,,,,\"Fire, Main\",\r\n"},
       {"5\" dish \"", ",,,,,,,,,\"5\"\" dish \"\"\",\r\n"},
@@ -60,7 +55,7 @@ TEST_F(Clipboard, ScratchFileKeepsEachCellInItsColumn) {
     f.grid.SetTextMatrix(5, ColComments, comment);
     Select(5, ColComments, 5, ColComments);
     f.form.CellCopy();
-    EXPECT_EQ(ReadAll(tmp), line);
+    EXPECT_EQ(ReadFileBytes(tmp).bytes, line);
     Select(6, 1, 6, 1);
     f.form.CellPaste();
     EXPECT_EQ(Row(6), "106.000|FM|c3|c4|c5|c6|c7|c8|" + std::string(comment));
@@ -104,8 +99,9 @@ TEST_F(Clipboard, CutEmptiesWholeRowsAndInsertOpensWhatThePasteReads) {
   f.form.Undo();
   const auto before = f.Cells();
   // Another running copy copied three rows meanwhile.
-  WriteAll(dir.filePath("tmp.dat").toStdString(),
-           ",1.000,AM,,,,,,,a,\r\n,2.000,AM,,,,,,,b,\r\n,3.000,AM,,,,,,,c,\r\n");
+  ASSERT_TRUE(
+      WriteFileReplacing(dir.filePath("tmp.dat").toStdString(),
+                         ",1.000,AM,,,,,,,a,\r\n,2.000,AM,,,,,,,b,\r\n,3.000,AM,,,,,,,c,\r\n"));
   Select(20, 1, 20, 1);
   MsgBoxScript boxes;
   boxes.Answer(vbNo, "lost");
@@ -120,7 +116,7 @@ TEST_F(Clipboard, CutEmptiesWholeRowsAndInsertOpensWhatThePasteReads) {
 
 TEST_F(Clipboard, UnwritableFolderPastesFromMemoryNeverAStaleFile) {
   const std::string tmp = dir.filePath("tmp.dat").toStdString();
-  WriteAll(tmp, ",stale,AM,,,,,,,,\r\n");
+  ASSERT_TRUE(WriteFileReplacing(tmp, ",stale,AM,,,,,,,,\r\n"));
   QDir(dir.path()).mkdir("tmp.dat.kestrane-tmp");  // in the way of every rewrite
   f.Use(1, 3);
   Select(1, 1, 1, 1);
@@ -130,7 +126,7 @@ TEST_F(Clipboard, UnwritableFolderPastesFromMemoryNeverAStaleFile) {
   EXPECT_EQ(f.grid.TextMatrix(3, ColFreq), "101.000");
   QDir(dir.path()).rmdir("tmp.dat.kestrane-tmp");
   f.form.CellCopy();
-  WriteAll(tmp, ",other,AM,,,,,,,,\r\n");  // a second running copy copied
+  ASSERT_TRUE(WriteFileReplacing(tmp, ",other,AM,,,,,,,,\r\n"));  // another running copy copied
   f.form.CellPaste();
   EXPECT_EQ(f.grid.TextMatrix(3, ColFreq), "other");
 }

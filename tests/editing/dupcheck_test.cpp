@@ -11,8 +11,6 @@
 
 namespace {
 
-// Report and delete mode, every option, against the pairwise check: the exact
-// report text, the same deletions and their count.
 TEST(DupCheck, ReportAndDeletionsEqualThePairwiseChecks) {
   for (unsigned seed = 1; seed <= 4; ++seed)
     for (int options = 0; options < 4; ++options)

@@ -5,36 +5,34 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 
+#include "editing/editing_support.h"
 #include "editing/frmColumns.h"
-#include "editing/memorytools_support.h"
 #include "platform/Modal.h"
 #include "platform/Settings.h"
 
 namespace {
 
-// A main window whose program folder is a fresh temporary one.
-struct ListForm : GridForm {
-  QTemporaryDir app;
-  ListForm() { SetAppPath(app.path().toStdString()); }
-  ~ListForm() { SetAppPath(""); }
+// The lists in the "CSV" folder of the program's own folder.
+class FreqLists : public EditingTest {
+ protected:
   void Write(const std::string& file, const std::string& bytes) {
-    QDir(app.path()).mkpath("CSV");
-    QFile f(app.filePath(QString::fromStdString("CSV/" + file)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes.data(), bytes.size()) >= 0);
+    QDir(dir.path()).mkpath("CSV");
+    QFile out(dir.filePath(QString::fromStdString("CSV/" + file)));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes.data(), bytes.size()) >= 0);
   }
 };
+using VisibleColumns = FreqLists;
 
-TEST(FreqLists, TheMenuOffersTheFirstTenListsInNameOrder) {
+TEST_F(FreqLists, TheMenuOffersTheFirstTenListsInNameOrder) {
   const std::pair<std::string, std::string> cases[] = {
       {"", ""},
       {"Rail.csv Air.csv notes.txt .csv", "Air Rail "},
       {"k j i h g f e d c b a", "a b c d e f g h i j "}};
   for (const auto& [files, offered] : cases) {
-    ListForm f;
+    QDir(dir.filePath("CSV")).removeRecursively();
     for (QString file : QString::fromStdString(files).split(' ', Qt::SkipEmptyParts))
-      f.Write((file.contains('.') ? file : file + ".csv").toStdString(), "h\r\n");
+      Write((file.contains('.') ? file : file + ".csv").toStdString(), "h\r\n");
     f.form.mnuMemories_Click();
     std::string names;
     for (QAction* item : f.form.mnuInsertN)
@@ -44,7 +42,7 @@ TEST(FreqLists, TheMenuOffersTheFirstTenListsInNameOrder) {
   }
 }
 
-TEST(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
+TEST_F(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
   const std::tuple<std::string, int, std::vector<std::string>> cases[] = {
       {"h\r\n1,156.800,FM,OFF,25 KHz,SIMP,0.000,OFF,88.5,Ch16\r\n2,156.300,FM\r\n",
        5,
@@ -54,30 +52,26 @@ TEST(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
       {"h\r\n1,1\r\n2,2\r\n3,3\r\n", 399, {"1||||||||", "2||||||||"}},
   };
   for (const auto& [file, selected, rows] : cases) {
-    ListForm f;
+    f.form.initgrid();
     f.Use(5), f.Use(401);
-    f.Write("List.csv", file);
+    Write("List.csv", file);
     f.Select(selected, selected);
     f.form.InsertList("List");
     const int after = selected + static_cast<int>(rows.size());
-    for (int r = selected; r < after; ++r) {
-      std::string cells = f.grid.TextMatrix(r, 1);
-      for (int col = 2; col <= 9; ++col) cells += "|" + f.grid.TextMatrix(r, col);
-      EXPECT_EQ(cells, rows[r - selected]) << file;
-    }
+    for (int r = selected; r < after; ++r) EXPECT_EQ(Row(r), rows[r - selected]) << file;
     EXPECT_EQ(f.Tag(selected == 5 ? after : 5), "r5") << "the rows that were there moved down";
     EXPECT_EQ(f.Tag(401), "r401");
     EXPECT_EQ(std::pair(f.grid.Row(), f.grid.Col()), std::pair(after, 1));
   }
 }
 
-TEST(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
+TEST_F(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
   const std::pair<std::string, int> cases[] = {
       {"Ch,Freq\r\n", 0}, {"", 0}, {"h\r\n1,146.000\r\n", vbNo}, {"h\r\n1,146.000\r\n", vbYes}};
   for (const auto& [file, answer] : cases) {
-    ListForm f;
+    f.form.initgrid();
     f.Use(1, 400);
-    f.Write("List.csv", file);
+    Write("List.csv", file);
     f.Select(10, 10);
     const std::vector<std::string> before = f.Cells();
     MsgBoxScript boxes;
@@ -88,8 +82,7 @@ TEST(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
   }
 }
 
-TEST(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {
-  ListForm f;
+TEST_F(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {
   const char* stored[9] = {"0", "1", nullptr, "abc", "0.0", " 0 ", "1", "1", "0"};
   for (int i = 0; i < 9; ++i)
     if (stored[i]) SaveSetting("IC-R2", "Settings", "Visible" + std::to_string(i), stored[i]);
@@ -97,6 +90,7 @@ TEST(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {
     SetModalRunner([&](QDialog& d) {
       auto& dialog = dynamic_cast<frmColumns&>(d);
       for (int i = 0; i < 9; ++i) EXPECT_EQ(dialog.Check1[i]->isChecked(), "011100110"[i] == '1');
+      // box i names the column it shows or hides
       EXPECT_EQ(dialog.Check1[1]->text() + dialog.Check1[8]->text(), "ModeComments");
       dialog.Check1[0]->setChecked(true);
       dialog.Check1[1]->setChecked(false);

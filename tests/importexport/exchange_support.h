@@ -5,10 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "image/FileIo.h"
 #include "mainwindow/grid_support.h"
 
 namespace exchange_test {
@@ -19,13 +18,10 @@ class ExchangeTest : public ::testing::Test {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
   }
   std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(File(name), std::ios::binary) << bytes;
+    EXPECT_TRUE(WriteFileReplacing(File(name), bytes));
     return File(name);
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Read(const std::string& name) const { return ReadFileBytes(File(name)).bytes; }
   // File > Import From .CSV on a file holding `bytes`.
   void ImportText(const std::string& bytes) {
     dialogs_.Choose(Write("in.csv", bytes));

