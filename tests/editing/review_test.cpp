@@ -133,4 +133,24 @@ TEST_F(Review, CommandsOnASelectionFromTheHeaderRowChangeNothing) {
   SetModalRunner({});
 }
 
+// Edit > Insert is offered after a copy of whole rows and after any cut, under
+// the caption that says which; a copy of part of a row takes the offer back.
+TEST_F(Review, InsertItemFollowsTheLastCopyOrCut) {
+  const std::tuple<int, int, bool, const char*> cases[] = {
+      {1, 9, false, "&Insert Copied Cells"},
+      {1, 8, false, ""},
+      {2, 2, true, "&Insert Cut Rows"},
+      {9, 1, false, "&Insert Copied Cells"},  // selected right to left
+      {0, 0, false, ""},
+  };
+  f.Use(1, 3);
+  for (const auto& [col, colSel, cut, offered] : cases) {
+    Select(2, col, 3, colSel);
+    cut ? f.form.CellCut() : f.form.CellCopy();
+    EXPECT_EQ(f.form.mnuSep23->isVisible(), *offered != 0) << col << "-" << colSel;
+    EXPECT_EQ(f.form.mnuInsert->isVisible() ? f.form.mnuInsert->text().toStdString() : "", offered)
+        << col << "-" << colSel;
+  }
+}
+
 }  // namespace
