@@ -41,6 +41,8 @@ void Form1::ImportCsv() {
     return;
   }
   if (!ImportCsvLines(*this, file.lines)) ImportGenericLines(*this, file.lines);
+  // The alternate panel shows its row as imported, so its next store keeps it.
+  RefreshAltPanel();
 }
 
 bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {

@@ -115,4 +115,6 @@ void Form1::TravelPlus() {
   const int start = TPEStartRow == kStartAtLastEmptyRow ? GetLastEmptyRow() : TPEStartRow;
   SaveUndo();
   ImportTpeLines(*this, file.lines, std::max(start, 1), TPETagField);
+  // The alternate panel shows its row as imported, so its next store keeps it.
+  RefreshAltPanel();
 }

@@ -310,4 +310,7 @@ void frmImportFile::Command11_Click() {
 void Form1::mnuFreqImportTool_Click() {
   frmImportFile tool(*this);
   ShowModal(tool);
+  // The alternate panel shows its row as the tool left it, so its next store
+  // keeps what was sent.
+  RefreshAltPanel();
 }

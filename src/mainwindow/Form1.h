@@ -346,6 +346,15 @@ class Form1 : public QMainWindow {
   // Set while an opening scrolls its cell into sight: that is no scroll
   // that ends the edit.
   bool openingEditor_ = false;
+  // The cell the list editor is open on (row 0: none) and the text it goes
+  // back to when the edit ends on typed text that is no entry: what the
+  // cell held at the opening, or the entry last chosen from the list.
+  int listRow_ = 0;
+  int listCol_ = 0;
+  std::string listValid_;
+  // Ends a list edit: typed text that is none of the entries goes back to
+  // that last valid text.
+  void EndListEdit();
 
  public:
   // ---- end of in-place cell editor and alternate panel --------------------

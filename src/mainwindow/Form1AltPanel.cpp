@@ -441,5 +441,11 @@ void Form1::mnuAltInterface_Click() {
     SaveAlt();
     MSFlexGrid1->SetRow(1);
   }
+  // The grid's toolbar buttons (Cut to Print) act on rows hidden behind the
+  // panel, which would then store its stale row over them: they are off
+  // while it is shown, as at a start with the panel on, and back on with
+  // the grid once an image is loaded.
+  const bool gridCommands = !mnuAltInterface->isChecked() && MSFlexGrid1->isEnabled();
+  for (int button = 4; button <= 17; ++button) Toolbar1Button(button)->setEnabled(gridCommands);
   SaveSetting("IC-R2", "Settings", "AltInterface", mnuAltInterface->isChecked() ? "True" : "False");
 }

@@ -122,6 +122,7 @@ void Form1::CreateCellEditors() {
 }
 
 void Form1::HideEditors() {
+  EndListEdit();
   CboGrid->SetVisible(false);
   TxtGrid->SetVisible(false);
 }
@@ -202,6 +203,9 @@ void Form1::MSFlexGrid1_DblClick() {
     CboGrid->SetText(grid.Text());
     SuppressChange = false;
   }
+  listRow_ = row;
+  listCol_ = col;
+  listValid_ = grid.Text();
 }
 
 void Form1::MSFlexGrid1_KeyDown(int& KeyCode, int Shift) {
@@ -344,18 +348,38 @@ void Form1::CboGrid_Click() {
   if (SuppressChange) return;
   SaveUndo();
   MSFlexGrid1->SetText(CboGrid->Text());
+  listValid_ = CboGrid->Text();
 }
 
 void Form1::CboGrid_KeyDown(int& KeyCode, int Shift) {
   if (KeyCode == vbKeyTab) {
+    EndListEdit();
     EditorTab(Shift);
   } else if (KeyCode == vbKeyReturn) {
+    EndListEdit();
     CboGrid->SetVisible(false);
     MSFlexGrid1->SetFocus();
   }
 }
 
-void Form1::CboGrid_LostFocus() { CboGrid->SetVisible(false); }
+void Form1::CboGrid_LostFocus() {
+  EndListEdit();
+  CboGrid->SetVisible(false);
+}
+
+// Only the text this editor typed is taken back: a cell that holds anything
+// else by now (a command wrote it) is left alone.
+void Form1::EndListEdit() {
+  const int row = listRow_;
+  listRow_ = 0;
+  if (row == 0) return;
+  const std::string typed = CboGrid->Text();
+  if (MSFlexGrid1->TextMatrix(row, listCol_) != typed) return;
+  for (int i = 0; i < CboGrid->ListCount(); ++i) {
+    if (CboGrid->List(i) == typed) return;
+  }
+  MSFlexGrid1->SetTextMatrix(row, listCol_, listValid_);
+}
 
 // ---- shared --------------------------------------------------------------------
 

@@ -2,8 +2,15 @@
 // as one frequency a line, and files that are not as expected.
 
 #include <QAction>
+#include <QFrame>
+#include <functional>
 
 #include "importexport/exchange_support.h"
+#include "importexport/frmTravelPlus.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/Globals.h"
+#include "platform/Modal.h"
+#include "platform/VbTextBox.h"
 
 namespace exchange_test {
 namespace {
@@ -92,6 +99,43 @@ TEST_F(CsvImport, FailuresChangeNothingAndUndoRestores) {
     ASSERT_NE(g_.Cells(), before);
     g_.form.Undo();
     EXPECT_EQ(g_.Cells(), before);
+  }
+}
+
+// With the alternate panel shown, every import shows the panel's row as
+// imported: a stale panel would store its old content over it at the next
+// step ("+", "-", switching the panel off).
+TEST_F(CsvImport, ImportsUnderTheAlternatePanelShowTheImportedRow) {
+  const std::string tpe =
+      "header\r\n\"US\",\"x\",\"y\",\"Region\",\"City\",\"146.94\",\"\",\"W1\"\r\n";
+  const struct {
+    const char* what;
+    std::function<void()> run;
+    const char* freq;
+  } imports[] = {
+      {"CSV", [&] { ImportText(kHeader + "\r\n0-00," + kClub + "\r\n"); }, "146.520"},
+      {"plain text", [&] { ImportText("Club 147.195\r\n"); }, "147.195"},
+      {"TravelPlus",
+       [&] {
+         SetModalRunner([](QDialog& dialog) {
+           static_cast<frmTravelPlus&>(dialog).Command1_Click();
+           return dialog.result();
+         });
+         dialogs_.Choose(Write("in.tpe", tpe));
+         g_.form.mnuImportTPE_Click();
+         SetModalRunner({});
+       },
+       "146.940"},
+  };
+  AltRow = 1;
+  g_.form.mnuAltInterface_Click();
+  ASSERT_FALSE(g_.form.Frame2->isHidden());
+  for (const auto& import : imports) {
+    SCOPED_TRACE(import.what);
+    ClearChannelRow(g_.grid, 1);
+    g_.form.LoadAlt();
+    import.run();
+    EXPECT_EQ(g_.form.Text4->Text(), import.freq);
   }
 }
 

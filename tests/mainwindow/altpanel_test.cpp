@@ -274,6 +274,21 @@ TEST_F(AltPanel, ClearAndConversions) {
   }
 }
 
+// Undo takes the grid back under the panel: the panel must show the row as
+// restored, or its next store writes the undone content over it again.
+TEST_F(AltPanel, UndoShowsTheRestoredRowAndKeepsItOnTheNextStore) {
+  Put(2, Channel("88.500", "WFM", "100 KHz", "FM bcast"));
+  Show(2);
+  form->SaveUndo();
+  Put(2, Channel("446.000", "FM", "12.5 KHz", "PMR"));  // a command's change
+  form->LoadAlt();
+  form->Undo();
+  EXPECT_EQ(form->Text4->Text(), "88.500");
+  EXPECT_EQ(form->Text3->Text(), "FM bcast");
+  Press(form->Command9);
+  EXPECT_EQ(Row(2), Channel("88.500", "WFM", "100 KHz", "FM bcast"));
+}
+
 TEST_F(AltPanel, SwitchingOffStoresThePanelAndTheSetting) {
   Put(2, Channel("146.520"));
   Show(2);

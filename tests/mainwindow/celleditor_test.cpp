@@ -179,6 +179,43 @@ TEST_F(CellEditor, ListEditorShowsTheCellAndWritesTypedText) {
   EXPECT_EQ(form->CboGrid->ListCount(), 3) << "typed text is never added to the list";
 }
 
+// Typed text that is none of the list's entries never stays in the cell once
+// the list editor closes: the image could not store it, and saving would
+// change the channel to another value without a word.
+TEST_F(CellEditor, TypedTextOutsideTheListGoesBackToTheLastValidValue) {
+  enum Close { Enter, Tab, Elsewhere, Hide };
+  const struct {
+    int col;
+    const char* before;
+    const char* typed;
+    Close close;
+    const char* after;
+  } cases[] = {
+      {ColTone, "100.0", "88.5chans", Enter, "100.0"},  // a word after a tone
+      {ColTone, "100.0", "", Tab, "100.0"},             // emptied
+      {ColTone, "100.0", "123.0", Elsewhere, "123.0"},  // another entry, typed: kept
+      {ColMode, "AM", "W", Hide, "AM"},                 // a command ends the edit
+      {ColStep, "AUTO", "x", Enter, "AUTO"},            // imported text the list lacks
+      {ColTsql, "OFF", "ON", Enter, "ON"},              // an entry, typed: kept
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.before) + " <- " + c.typed);
+    Put(4, With(Channel("146.940"), c.col, c.before));
+    Open(4, c.col);
+    form->CboGrid->lineEdit()->selectAll();
+    if (*c.typed)
+      Type(c.typed);
+    else
+      Backspaces(1);
+    if (c.close == Enter) Key(Qt::Key_Return);
+    if (c.close == Tab) Key(Qt::Key_Tab);
+    if (c.close == Elsewhere) Leave();
+    if (c.close == Hide) form->HideEditors();
+    EXPECT_EQ(Cell(4, c.col), c.after);
+    form->HideEditors();
+  }
+}
+
 // Over the narrow columns the closed list editor still shows its longest
 // value whole ("WFM" must not read as "FM").
 TEST_F(CellEditor, TheListEditorIsWideEnoughForItsLongestEntry) {

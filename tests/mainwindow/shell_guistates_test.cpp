@@ -113,6 +113,24 @@ TEST_F(GuiStatesTest, LoadedWithTheAlternateInterface) {
   EXPECT_FALSE(form_->Frame2->isHidden());
 }
 
+// Switching the panel on and off from the menu gives the states a start
+// with the option stored would give: behind the panel the row commands
+// would act on rows the user cannot see.
+TEST_F(GuiStatesTest, SwitchingTheAlternateInterfaceFromTheMenu) {
+  form_->Form_Load();
+  form_->mnuAltInterface_Click();
+  Check(0);
+  form_->mnuAltInterface_Click();
+  Check(0);
+  FileDialogScript dialogs;
+  dialogs.Choose(WriteImageFile("a.r2"));
+  form_->mnuOpen_Click();
+  form_->mnuAltInterface_Click();
+  Check(2);
+  form_->mnuAltInterface_Click();
+  Check(1);
+}
+
 TEST_F(GuiStatesTest, BusyAndBackToLoaded) {
   LoadAndOpen(WriteImageFile("a.r2"));
   form_->DisableGUI();
