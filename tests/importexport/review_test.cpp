@@ -92,6 +92,17 @@ TEST_F(PrintedPages, HeadingDateLineAndTableWhereThePageLayoutPutsThem) {
   EXPECT_TRUE(pages[1].copy(table) == alone.copy(table));
   EXPECT_FALSE(pages[0].copy(table) == alone.copy(table));
 
+  // The file last opened or saved stands on the third text line, at 650.
+  g_.form.CurrentFile = "/home/user/scanner.r2";
+  const QImage withFile = Print(1, 5, true, 1).at(0);
+  g_.form.CurrentFile.clear();
+  const std::vector<int> lines = ImagePrinter::LineTops(withFile);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_GT(lines[1], 20);
+  EXPECT_LT(lines[1], 900 / kDot - 10);
+  EXPECT_NEAR(ImagePrinter::InkLeft(withFile.copy(0, lines[1], withFile.width(), 10)), 650 / kDot,
+              1);
+
   // A column the main grid hides is not printed either.
   const int stepWidth = g_.grid.ColWidth(ColStep);
   g_.grid.SetColWidth(ColStep, 0);
@@ -198,6 +209,35 @@ TEST_F(PrintedPages, ToolMovesEntriesBetweenItsLists) {
   tool.Command4->click();
   tool.Command5->click();
   EXPECT_EQ(tool.List1->count() + tool.List2->count(), 0);
+}
+
+// The TravelPlus import and the tool's "Import From File..." report a file
+// they cannot read and change nothing; the tool's Send is undone by Undo.
+TEST_F(PrintedPages, UnreadableFilesChangeNothingAndSendingIsUndone) {
+  g_.Use(1, 3);
+  const auto before = g_.Cells();
+  SetModalRunner([](QDialog& d) {
+    d.accept();
+    return d.result();
+  });
+  dialogs_.Choose(File("missing.tpe"));
+  boxes_.Answer(vbOK, "could not be opened");
+  g_.form.mnuImportTPE_Click();
+  SetModalRunner({});
+  EXPECT_EQ(g_.Cells(), before);
+
+  frmImportFile tool(g_.form);
+  dialogs_.Choose(dir_.path().toStdString());
+  boxes_.Answer(vbOK, "could not be opened");
+  tool.Command6->click();
+  EXPECT_EQ(tool.List1->count(), 0);
+  dialogs_.Choose(Write("list.txt", "Fire 154.430\r\n"));
+  tool.Command6->click();
+  tool.Command3->click();
+  tool.Command10->click();
+  EXPECT_EQ(g_.grid.TextMatrix(4, ColFreq), "154.430");
+  g_.form.Undo();
+  EXPECT_EQ(g_.Cells(), before);
 }
 
 }  // namespace
