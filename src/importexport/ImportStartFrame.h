@@ -11,6 +11,11 @@ class QPushButton;
 class QRadioButton;
 class VbTextBox;
 
+// `font` in Arial: the face of the start dialogs' frame captions and labels.
+QFont ArialLike(QFont font);
+// `font` kept by a widget whatever font its frame is given.
+QFont OwnFont(QFont font);
+
 class ImportStartFrame : public QGroupBox {
   Q_OBJECT
 

@@ -4,16 +4,24 @@
 // Tool's moves between its two lists.
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include "importexport/ImportStartFrame.h"
 #include "importexport/exchange_support.h"
 #include "importexport/frmExportWizard.h"
 #include "importexport/frmImportFile.h"
+#include "importexport/frmImportSelect.h"
+#include "importexport/frmImportSelectB.h"
 #include "importexport/frmPreview.h"
 #include "platform/Modal.h"
 #include "platform/Printer.h"
+#include "platform/VbTextBox.h"
 #include "support/ImagePrinter.h"
 
 namespace exchange_test {
@@ -238,6 +246,32 @@ TEST_F(PrintedPages, UnreadableFilesChangeNothingAndSendingIsUndone) {
   EXPECT_EQ(g_.grid.TextMatrix(4, ColFreq), "154.430");
   g_.form.Undo();
   EXPECT_EQ(g_.Cells(), before);
+}
+
+// The start dialogs: frame captions and labels in Arial, the options and
+// buttons in the dialog's own font, the row and range boxes fixed-pitch.
+TEST(ImportStartFonts, FramesAndLabelsInArial) {
+  frmImportSelect a(nullptr, [] { return 1; });
+  frmImportSelectB b(nullptr, [] { return 1; });
+  const std::string dialogFont = a.font().family().toStdString();
+  const std::string fixed =
+      QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toStdString();
+  const std::pair<QWidget*, std::string> cases[] = {
+      {a.Frame2, "Arial"},
+      {a.Frame2->Option6, dialogFont},
+      {a.Frame2->Option5, dialogFont},
+      {a.Frame2->Command8, dialogFont},
+      {b.Frame2, "Arial"},
+      {b.Frame1, "Arial"},
+      {b.Label1, "Arial"},
+      {b.Label2, "Arial"},
+      {b.Command3, dialogFont},
+      {b.Command1, dialogFont},
+      {a.Frame2->Text1, fixed},
+      {b.Text2, fixed},
+  };
+  for (const auto& [widget, family] : cases)
+    EXPECT_EQ(widget->font().family().toStdString(), family) << widget->objectName().toStdString();
 }
 
 }  // namespace
