@@ -19,6 +19,18 @@ QPushButton* CounterButton(const char* caption, const char* name, QWidget* paren
   return button;
 }
 
+QFont OwnFont(QFont font) {
+  // Naming the family makes the font the widget's own, so a frame's caption
+  // font is not handed down to it.
+  font.setFamily(font.family());
+  return font;
+}
+
+QFont ArialLike(QFont font) {
+  font.setFamily(QStringLiteral("Arial"));
+  return font;
+}
+
 ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
     : QGroupBox(tr("Import Starting At:"), parent), editableRowBox_(editableRowBox) {
   setObjectName("Frame2");
@@ -63,6 +75,11 @@ ImportStartFrame::ImportStartFrame(bool editableRowBox, QWidget* parent)
   layout->addWidget(Option7);
   layout->addWidget(Option5);
   layout->addLayout(rowChooser);
+
+  // The caption is in Arial; the options and buttons keep the dialog's font.
+  for (QWidget* w : std::initializer_list<QWidget*>{Option6, Option7, Option5, Command8, Command9})
+    w->setFont(OwnFont(font()));
+  setFont(ArialLike(font()));
 
   Option6->setChecked(true);
   EnableRowChooser(false);

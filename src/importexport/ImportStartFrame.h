@@ -13,6 +13,10 @@ class VbTextBox;
 
 // The small "+" or "-" button of a counter, which Enter never presses.
 QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent);
+// `font` in Arial: the face of the start dialogs' frame captions and labels.
+QFont ArialLike(QFont font);
+// `font` kept by a widget whatever font its frame is given.
+QFont OwnFont(QFont font);
 
 class ImportStartFrame : public QGroupBox {
   Q_OBJECT

@@ -78,6 +78,10 @@ frmImportSelectB::frmImportSelectB(QWidget* owner, std::function<int()> currentR
   Text3 = RangeBox("Text3", "450", Frame1);
   Command5 = CounterButton("+", "Command5", Frame1);
   Command4 = CounterButton("-", "Command4", Frame1);
+  // The frame's caption and labels are in Arial, its buttons in the dialog's font.
+  for (QWidget* w : std::initializer_list<QWidget*>{Command3, Command2, Command5, Command4})
+    w->setFont(OwnFont(font()));
+  Frame1->setFont(ArialLike(font()));
   auto* range = new QVBoxLayout(Frame1);
   range->addWidget(Label2);
   range->addLayout(BoxWithSpin(Text2, Command3, Command2));
