@@ -1,6 +1,7 @@
 #include "importexport/RadioImport.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "image/Module1.h"
@@ -8,6 +9,7 @@
 #include "importexport/DeferredReaderHost.h"
 #include "importexport/RadioMapping.h"
 #include "importexport/frmImportSelectB.h"
+#include "mainwindow/Form1Shared.h"
 #include "mainwindow/Globals.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
@@ -25,6 +27,54 @@ using readers::MainWindowHost;
 // Whether the path ends in "rdf", in any case: the ".rdf" form of a VX-5R or
 // VX-7R file, whatever case the file system shows its name in.
 bool IsRdfPath(const std::string& path) { return LCase(path).ends_with("rdf"); }
+
+// The sizes one kind of a radio's file comes in: least to most bytes, most 0
+// for no limit.
+struct FileSizes {
+  std::string_view radio;
+  std::string_view kind;
+  std::uintmax_t least;
+  std::uintmax_t most;
+};
+
+using readers::clsVr120;
+using readers::clsVX2R;
+using readers::clsVX5R;
+using readers::clsVX7R;
+
+constexpr FileSizes kVX7File{"VX-7R", ".vx7", clsVX7R::kImageSize, clsVX7R::kImageSize};
+// Whether an ".rdf" file carries the whole image behind its header is not
+// known; one holding the image up to memory 333's record (12211 bytes) is
+// taken, and what it lacks reads as zeros.
+constexpr FileSizes kVX7RdfFile{"VX-7R", ".rdf", clsVX7R::kRdfHeader + 12211, 0};
+constexpr FileSizes kVX2File{"VX-2R", ".vx2", clsVX2R::kImageSize, clsVX2R::kImageSize};
+// Real ".eve" files end one byte before the last byte the reader takes.
+constexpr FileSizes kVX5File{"VX-5R", ".eve", clsVX5R::kFileBytes - 1, clsVX5R::kFileBytes};
+constexpr FileSizes kVX5RdfFile{"VX-5R", ".rdf", clsVX5R::kRdfHeader + clsVX5R::kFileBytes - 1, 0};
+constexpr FileSizes kVR120File{"VR-120", ".tk1", clsVr120::kImageSize, clsVr120::kImageSize};
+
+// A reader takes whatever bytes a file has and reads zeros past its end, so
+// another file (a CSV list, an empty file) would import nothing, or garbage,
+// without a word. A file of a size no such file has is refused before the
+// reader sees it; one whose size cannot be read is left to the reader, which
+// says why it cannot load it.
+std::optional<LoadResult> WrongSize(const std::string& path, const FileSizes& sizes) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || (size >= sizes.least && (sizes.most == 0 || size <= sizes.most))) {
+    return std::nullopt;
+  }
+  std::string expected = std::to_string(sizes.least);
+  if (sizes.most == 0) {
+    expected = "at least " + expected;
+  } else if (sizes.most != sizes.least) {
+    expected += " to " + std::to_string(sizes.most);
+  }
+  return LoadResult{false, path + vbCrLf + "This is not a " + std::string(sizes.radio) +
+                               " file: it holds " + std::to_string(size) + " bytes, where a " +
+                               std::string(sizes.radio) + " " + std::string(sizes.kind) +
+                               " file holds " + expected + " bytes."};
+}
 
 }  // namespace
 
@@ -54,7 +104,10 @@ ImportSource VX2Source() {
   source.sourceRange = true;
   source.first = 1;
   source.last = kLastVX2Memory;
-  source.load = [radio](const std::string& path, MainWindowHost&) { return radio->OpenFile(path); };
+  source.load = [radio](const std::string& path, MainWindowHost&) {
+    if (auto refused = WrongSize(path, kVX2File)) return *refused;
+    return radio->OpenFile(path);
+  };
   source.read = [radio](int n) -> std::optional<ChannelRow> {
     if (!radio->IsValidMemory(n)) return std::nullopt;
     return MapMemory({radio->Freq(n), radio->Mode(n), radio->Skip(n), radio->Step(n), radio->RPT(n),
@@ -71,7 +124,9 @@ ImportSource VX5Source() {
   source.first = 1;
   source.last = readers::clsVX5R::kMemoryCount;
   source.load = [radio](const std::string& path, MainWindowHost&) {
-    return IsRdfPath(path) ? radio->OpenVX5RDFFile(path) : radio->OpenVX5File(path);
+    const bool rdf = IsRdfPath(path);
+    if (auto refused = WrongSize(path, rdf ? kVX5RdfFile : kVX5File)) return *refused;
+    return rdf ? radio->OpenVX5RDFFile(path) : radio->OpenVX5File(path);
   };
   source.read = [radio](int n) -> std::optional<ChannelRow> {
     if (!radio->GetVX5IsMemDefined(n)) return std::nullopt;
@@ -91,7 +146,9 @@ ImportSource VX7Source() {
   source.first = 1;
   source.last = readers::clsVX7R::kMemoryCount;
   source.load = [radio](const std::string& path, MainWindowHost& window) {
-    return IsRdfPath(path) ? radio->OpenVX7RDF(path, window) : radio->OpenVX7(path);
+    const bool rdf = IsRdfPath(path);
+    if (auto refused = WrongSize(path, rdf ? kVX7RdfFile : kVX7File)) return *refused;
+    return rdf ? radio->OpenVX7RDF(path, window) : radio->OpenVX7(path);
   };
   source.carryOnError = readers::clsVX7R::kRdfNotVX7Message;
   source.read = [radio](int n) -> std::optional<ChannelRow> {
@@ -114,6 +171,7 @@ ImportSource VR120Source() {
   source.first = 0;
   source.last = clsVr120::kBanks * clsVr120::kChannels - 1;
   source.load = [radio](const std::string& path, MainWindowHost&) {
+    if (auto refused = WrongSize(path, kVR120File)) return *refused;
     return radio->OpenVR120(path);
   };
   source.read = [radio](int i) -> std::optional<ChannelRow> {
@@ -150,7 +208,7 @@ void RunRadioImport(RadioImportHost& host, const ImportSource& source) {
   DeferredReaderHost window(host.ReaderHost());
   const readers::LoadResult loaded = source.load(chosen.path, window);
   if (!loaded.ok) {
-    MsgBox(loaded.error, vbOKOnly | vbExclamation, "Error");
+    MsgBox(ToMessageText(loaded.error), vbOKOnly | vbExclamation, "Error");
     if (source.carryOnError.empty() || loaded.error != source.carryOnError) return;
   }
 

@@ -1,6 +1,7 @@
-// Every stored code of every field an import reads, and the ".rdf" forms:
-// each case writes a file of the radio's layout and reads memory 1 (VR-120:
-// bank 0, channel 0) through the import's own source.
+// Every stored code of every field an import reads, the ".rdf" forms and the
+// file sizes each import takes: each case writes a file of the radio's layout
+// and reads memory 1 (VR-120: bank 0, channel 0) through the import's own
+// source.
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,10 @@
 
 #include "importexport/RadioImport.h"
 #include "importexport/RadioMapping.h"
+#include "importexport/frmImportSelectB.h"
 #include "importexport/import_support.h"
 #include "readers/ScratchFile.h"
+#include "support/PlatformDoubles.h"
 
 namespace {
 
@@ -182,6 +185,73 @@ TEST(RadioImportCodes, RdfFiles) {
     const auto row = Import(*f.radio, std::string(f.header, 'H') + Raw(image), f.suffix);
     ASSERT_TRUE(row) << f.suffix;
     EXPECT_EQ(row->Cell[ColFreq] + " " + row->Cell[ColShift], "146.520 0.600") << f.suffix;
+  }
+}
+
+// A file of a size that no such radio file has is refused with its name and
+// the size expected, and the grid stays as it was; the sizes real files come
+// in (a VX-5R ".eve" one byte short of what the reader takes) still import.
+TEST(RadioImportCodes, FileSizes) {
+  const std::string csv = "Channel,Frequency,Mode\r\n1,146.520,FM\r\n";
+  const struct {
+    const RadioFile* radio;
+    const char* suffix;
+    std::size_t header;
+    long cut;             // bytes added to (cut from, when negative) the image
+    const char* text;     // written instead of the image when not null
+    const char* refusal;  // how the message ends; "" imports memory 1
+  } files[] = {
+      // clang-format off
+      {&kVX7, ".vx7", 0, -1, nullptr, "a VX-7R .vx7 file holds 16211 bytes."}, {&kVX7, ".vx7", 0, 0, nullptr, ""},
+      {&kVX7, ".vx7", 0, 1, nullptr, "a VX-7R .vx7 file holds 16211 bytes."}, {&kVX7, ".csv", 0, 0, csv.c_str(), "a VX-7R .vx7 file holds 16211 bytes."},
+      {&kVX7, ".vx7", 0, 0, "", "a VX-7R .vx7 file holds 16211 bytes."},
+      {&kVX7, ".rdf", 424, -4001, nullptr, "a VX-7R .rdf file holds at least 12635 bytes."}, {&kVX7, ".rdf", 424, -4000, nullptr, ""},
+      {&kVX7, ".rdf", 424, 9, nullptr, ""}, {&kVX7, ".rdf", 0, 0, csv.c_str(), "a VX-7R .rdf file holds at least 12635 bytes."},
+      {&kVX2, ".vx2", 0, -1, nullptr, "a VX-2R .vx2 file holds 32595 bytes."}, {&kVX2, ".vx2", 0, 0, nullptr, ""},
+      {&kVX2, ".vx2", 0, 1, nullptr, "a VX-2R .vx2 file holds 32595 bytes."}, {&kVX2, ".csv", 0, 0, csv.c_str(), "a VX-2R .vx2 file holds 32595 bytes."},
+      {&kVX2, ".vx2", 0, 0, "", "a VX-2R .vx2 file holds 32595 bytes."},
+      {&kVX5, ".eve", 0, -2, nullptr, "a VX-5R .eve file holds 8123 to 8124 bytes."}, {&kVX5, ".eve", 0, -1, nullptr, ""},
+      {&kVX5, ".eve", 0, 0, nullptr, ""}, {&kVX5, ".eve", 0, 1, nullptr, "a VX-5R .eve file holds 8123 to 8124 bytes."},
+      {&kVX5, ".csv", 0, 0, csv.c_str(), "a VX-5R .eve file holds 8123 to 8124 bytes."}, {&kVX5, ".eve", 0, 0, "", "a VX-5R .eve file holds 8123 to 8124 bytes."},
+      {&kVX5, ".rdf", 3060, -2, nullptr, "a VX-5R .rdf file holds at least 11183 bytes."}, {&kVX5, ".rdf", 3060, -1, nullptr, ""},
+      {&kVX5, ".rdf", 0, 0, "", "a VX-5R .rdf file holds at least 11183 bytes."},
+      {&kVR120, ".tk1", 0, -1, nullptr, "a VR-120 .tk1 file holds 7392 bytes."}, {&kVR120, ".tk1", 0, 0, nullptr, ""},
+      {&kVR120, ".tk1", 0, 1, nullptr, "a VR-120 .tk1 file holds 7392 bytes."}, {&kVR120, ".csv", 0, 0, csv.c_str(), "a VR-120 .tk1 file holds 7392 bytes."},
+      {&kVR120, ".tk1", 0, 0, "", "a VR-120 .tk1 file holds 7392 bytes."},
+      // clang-format on
+  };
+  for (const auto& f : files) {
+    Bytes image = Image(*f.radio);
+    if (f.radio == &kVX7) image[0] = 0x0A;  // the first byte of a VX-7R image
+    image.resize(image.size() + f.cut);
+    const std::string bytes = f.text ? f.text : std::string(f.header, 'H') + Raw(image);
+    ScratchFile file(f.suffix);
+    file.Write(bytes);
+    SCOPED_TRACE(file.path());
+    FakeWindow window;
+    VX2FirstChannel = 1;
+    VX2LastChannel = 1000;
+    FileDialogScript dialogs;
+    dialogs.Choose(file.path());
+    MsgBoxScript boxes;
+    if (*f.refusal) boxes.Answer(vbOK, f.refusal);
+    RunRadioImport(window, f.radio->source());
+    if (!*f.refusal) {
+      EXPECT_EQ(window.grid.TextMatrix(1, ColFreq), "146.520");
+      EXPECT_TRUE(boxes.Calls().empty());
+      continue;
+    }
+    EXPECT_EQ(window.log, "");
+    EXPECT_EQ(window.grid.TextMatrix(1, ColFreq) + window.grid.TextMatrix(1, ColComments), "old");
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    const MsgBoxCall& box = boxes.Calls()[0];
+    EXPECT_TRUE(box.prompt.starts_with(file.path() + "\r\nThis is not a ")) << box.prompt;
+    EXPECT_NE(box.prompt.find(" holds " + std::to_string(bytes.size()) + " bytes, where "),
+              std::string::npos)
+        << box.prompt;
+    EXPECT_TRUE(box.prompt.ends_with(f.refusal)) << box.prompt;
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.Icon(), vbExclamation);
   }
 }
 
