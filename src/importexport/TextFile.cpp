@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "image/FileIo.h"
+#include "mainwindow/Form1Shared.h"
 
 namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -19,7 +20,8 @@ TextFileLines ReadTextFileLines(const std::string& path) {
   const FileBytes read = ReadFileBytes(path, std::numeric_limits<std::size_t>::max());
   TextFileLines file;
   file.ok = read.ok;
-  file.error = read.error;
+  // The message names the file by its native path; boxes take code-page bytes.
+  file.error = ToMessageText(read.error);
   if (read.ok) file.lines = TextLinesOf(read.bytes);
   return file;
 }

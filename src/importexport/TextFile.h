@@ -11,7 +11,7 @@
 struct TextFileLines {
   bool ok = false;
   std::vector<std::string> lines;
-  std::string error;  // why the file could not be read, for a message box
+  std::string error;  // why the file could not be read, as message box text
 };
 
 // The lines of a text, after the byte-order mark.

@@ -10,6 +10,7 @@
 #include "importexport/CsvExport.h"
 #include "importexport/frmPreview.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
 #include "platform/FileDialogs.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
@@ -92,15 +93,16 @@ void frmExportWizard::Command4_Click() {
     if (!chosen.ok || chosen.path.empty()) return;
     path = ExportFileName(chosen.path);
     if (!FileExists(path)) break;
-    const int answer = MsgBox(path + " already exists." + vbCrLf + "Do you want to replace it?",
-                              vbYesNoCancel | vbExclamation, "Save As");
+    const int answer =
+        MsgBox(ToMessageText(path) + " already exists." + vbCrLf + "Do you want to replace it?",
+               vbYesNoCancel | vbExclamation, "Save As");
     if (answer == vbYes) break;
     if (answer != vbNo) return;
   }
   const FileResult written = WriteFileReplacing(path, GetExportData() + "\r\n");
   if (!written.ok) {
     // The dialog stays open so the user can pick another place.
-    MsgBox(written.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(written.error), vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
   accept();

@@ -76,14 +76,18 @@ TEST_F(CsvExport, SaveSequence) {
   wizard.Command4_Click();
   wizard.Command4_Click();
   EXPECT_EQ(Read("old.csv"), "old");
+  Write("caf\xC3\xA9.csv", "old");  // the box takes code-page bytes
+  dialogs_.Choose(File("caf\xC3\xA9.csv"));
+  boxes_.Answer(vbCancel, "caf\xE9.csv already exists");
+  wizard.Command4_Click();
   dialogs_.Choose(File("old.csv"));
   boxes_.Answer(vbYes);
   wizard.Command4_Click();
   EXPECT_EQ(Read("old.csv"), expected);
 
   frmExportWizard stays(g_.form);  // a write that fails is reported, the dialog stays
-  dialogs_.Choose(File("no-such-folder/list.csv"));
-  boxes_.Answer(vbOK, "could not be written");
+  dialogs_.Choose(File("n\xC3\xB6-such-folder/list.csv"));
+  boxes_.Answer(vbOK, "n\xF6-such-folder/list.csv could not be written");
   stays.Command4_Click();
   EXPECT_NE(stays.result(), QDialog::Accepted);
 }
