@@ -26,7 +26,6 @@ class DeferredReaderHost : public readers::MainWindowHost {
 
   // Does to the window, in order, what the loader asked for.
   void Apply();
-  bool Pending() const { return !steps_.empty(); }
 
  private:
   readers::MainWindowHost& window_;

@@ -71,15 +71,6 @@ bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {
   return true;
 }
 
-void Form1::ImportGeneric(const std::string& path) {
-  const TextFileLines file = ReadTextFileLines(path);
-  if (!file.ok) {
-    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
-    return;
-  }
-  ImportGenericLines(*this, file.lines);
-}
-
 void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
   MSFlexGrid& grid = *form.MSFlexGrid1;
   form.SaveUndo();
