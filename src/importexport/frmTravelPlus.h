@@ -5,10 +5,10 @@
 #include <QDialog>
 
 class Form1;
+class ImportStartFrame;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class VbTextBox;
 
 class frmTravelPlus : public QDialog {
   Q_OBJECT
@@ -18,23 +18,13 @@ class frmTravelPlus : public QDialog {
 
   void Form_Load();
   void Command1_Click();  // OK
-  void Command8_Click();  // "+"
-  void Command9_Click();  // "-"
-  void Option5_Click();
-  void Option6_Click();
-  void Option7_Click();
 
-  // The row "Memory Channel Number:" starts at, 1 to 450.
-  int SpinRow = 1;
-
-  QGroupBox *Frame1 = nullptr, *Frame2 = nullptr;
+  QGroupBox* Frame1 = nullptr;
   QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr;
-  QRadioButton *Option5 = nullptr, *Option6 = nullptr, *Option7 = nullptr;
-  VbTextBox* Text1 = nullptr;
-  QPushButton *Command1 = nullptr, *Command8 = nullptr, *Command9 = nullptr;
+  // "Import Starting At:", its row box a display only.
+  ImportStartFrame* Frame2 = nullptr;
+  QPushButton* Command1 = nullptr;
 
  private:
-  void ShowSpinRow();
-  void DisableSpin();
   Form1* owner_;
 };

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "importexport/ImportStartFrame.h"
 #include "importexport/exchange_support.h"
 #include "importexport/frmTravelPlus.h"
 #include "platform/Modal.h"
@@ -55,10 +56,10 @@ TEST_F(TravelPlus, DialogChoosesFieldAndStart) {
     const auto before = g_.Cells();
     SetModalRunner([&](QDialog& dialog) {
       auto& d = static_cast<frmTravelPlus&>(dialog);
-      for (QAbstractButton* b :
-           std::initializer_list<QAbstractButton*>{d.Option4, d.Option5, d.Command9, d.Command9})
+      for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+               d.Option4, d.Frame2->Option5, d.Frame2->Command9, d.Frame2->Command9})
         b->click();
-      EXPECT_EQ(d.Text1->Text(), "24A");
+      EXPECT_EQ(d.Frame2->Text1->Text(), "24A");
       ok ? d.Command1_Click() : d.reject();  // closed: nothing imported
       return d.result();
     });
