@@ -5,6 +5,7 @@
 
 #include "editing/Undo.h"
 #include "image/FileIo.h"
+#include "image/Module1.h"
 #include "importexport/CsvImport.h"
 #include "importexport/CsvText.h"
 #include "importexport/FreqScan.h"
@@ -15,19 +16,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
-
-}  // namespace
 
 void Form1::mnuImport_Click() { ImportCsv(); }
 
@@ -89,7 +77,8 @@ void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
 
 int Form1::Mem2Row(std::string_view mem) const {
   const MSFlexGrid& grid = *MSFlexGrid1;
+  const std::string wanted = LCase(mem);
   for (int r = 1; r < grid.Rows(); ++r)
-    if (EqualIgnoringCase(grid.TextMatrix(r, ColLabel), mem)) return r;
+    if (LCase(grid.TextMatrix(r, ColLabel)) == wanted) return r;
   return grid.Rows();
 }
