@@ -103,7 +103,7 @@ ImportSource VX2Source() {
   source.filter = {"VX2 Files (*.vx2)", "*.vx2"};
   source.sourceRange = true;
   source.first = 1;
-  source.last = kLastVX2Memory;
+  source.last = clsVX2R::kMemoryCount;
   source.load = [radio](const std::string& path, MainWindowHost&) {
     if (auto refused = WrongSize(path, kVX2File)) return *refused;
     return radio->OpenFile(path);

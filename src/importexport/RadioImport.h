@@ -40,9 +40,6 @@ ImportSource VX5Source();
 ImportSource VX7Source();
 ImportSource VR120Source();
 
-// The highest channel of a VX-2R file.
-inline constexpr int kLastVX2Memory = 1000;
-
 // What a run needs of the main window.
 class RadioImportHost {
  public:

@@ -15,6 +15,7 @@
 #include "mainwindow/Globals.h"
 #include "mainwindow/StepCounter.h"
 #include "platform/VbTextBox.h"
+#include "readers/clsVX2R.h"
 
 std::int32_t VX2FirstChannel = 0;
 std::int32_t VX2LastChannel = 0;
@@ -22,7 +23,7 @@ std::int32_t VX2LastChannel = 0;
 namespace {
 
 // The highest channel number a VX-2R file holds.
-constexpr double kLastVX2Channel = 1000;
+constexpr double kLastVX2Channel = readers::clsVX2R::kMemoryCount;
 
 // A number as plain decimal text: "37", "12.5".
 std::string PlainNumber(double value) {
