@@ -23,8 +23,6 @@
 #include "mainwindow/frmProgress.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
-#include "platform/Runtime.h"
-#include "platform/Settings.h"
 
 namespace {
 
@@ -61,8 +59,7 @@ int main(int argc, char* argv[]) {
   const int runs = RunsArg(argc, argv, 21);
   const int slowRuns = std::max(1, runs / 7);
   QTemporaryDir dir;
-  SetSettingsFile(dir.filePath("settings.ini").toStdString());
-  SetAppPath(dir.path().toStdString());
+  UseFolder(dir.path().toStdString());
   SetMsgBoxHandler([](const MsgBoxCall&) { return static_cast<int>(vbOK); });
 
   Form1 form;
