@@ -48,11 +48,12 @@ void Run(Form1& form, const ImportSource& source) {
 }  // namespace
 
 void Form1::ConnectRadioImports() {
-  connect(mnuImportICQ7, &QAction::triggered, this, [this] { mnuImportICQ7_Click(); });
-  connect(mnuImportVX2, &QAction::triggered, this, [this] { mnuImportVX2_Click(); });
-  connect(mnuImportEve, &QAction::triggered, this, [this] { mnuImportEve_Click(); });
-  connect(mnuImportVX7, &QAction::triggered, this, [this] { mnuImportVX7_Click(); });
-  connect(mnuImportVR120, &QAction::triggered, this, [this] { mnuImportVR120_Click(); });
+  const std::pair<QAction*, void (Form1::*)()> commands[] = {
+      {mnuImportICQ7, &Form1::mnuImportICQ7_Click},   {mnuImportVX2, &Form1::mnuImportVX2_Click},
+      {mnuImportEve, &Form1::mnuImportEve_Click},     {mnuImportVX7, &Form1::mnuImportVX7_Click},
+      {mnuImportVR120, &Form1::mnuImportVR120_Click},
+  };
+  for (const auto& [item, handler] : commands) connect(item, &QAction::triggered, this, handler);
 }
 
 void Form1::mnuImportICQ7_Click() { Run(*this, ICQ7Source()); }
