@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "editing/Undo.h"
 #include "image/FileIo.h"
@@ -29,7 +30,8 @@
 namespace {
 
 constexpr int kWatchIntervalMs = 500;
-constexpr const char* kEntrySeparator = "   ";
+// Between an entry's frequency and its comment.
+constexpr std::string_view kEntrySeparator = "   ";
 
 struct ButtonDef {
   QPushButton* frmImportFile::*button;
@@ -176,7 +178,7 @@ void frmImportFile::GetFreqData(const std::string& line) {
   const bool comments = Check2->isChecked() && !multiple;
   for (const FoundFrequency& f : ScanFrequencies(TrimBlanks(line), multiple, comments)) {
     std::string entry = owner_.frqFilter(f.number);
-    if (comments) entry += kEntrySeparator + f.comment;
+    if (comments) entry.append(kEntrySeparator).append(f.comment);
     List1->addItem(FromCp1252(entry));
   }
 }
@@ -290,8 +292,9 @@ void frmImportFile::Command10_Click() {
     const std::string entry = ToCp1252(List2->item(i)->text());
     const std::size_t space = entry.find(' ');
     const std::string freq = entry.substr(0, space);
+    const std::size_t commentAt = space + kEntrySeparator.size();
     const std::string comment =
-        space == std::string::npos || space + 3 > entry.size() ? "" : entry.substr(space + 3);
+        space == std::string::npos || commentAt > entry.size() ? "" : entry.substr(commentAt);
     grid.SetTextMatrix(row, ColComments, comment);
     grid.SetTextMatrix(row, ColFreq, freq);
     owner_.ApplyDefaults(row);
