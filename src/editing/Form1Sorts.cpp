@@ -10,6 +10,7 @@
 #include "editing/Undo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 
 namespace {
@@ -34,11 +35,9 @@ bool Form1::SortRows(int first, int last, bool descending) {
   // sort leaves it exactly as it was.
   if (operation.Step(100, /*yieldNow=*/true)) return false;
 
-  const bool redraw = grid.Redraw();
-  grid.SetRedraw(false);
+  GridRedrawPause pause(grid);
   for (int k = 0; k < static_cast<int>(order.size()); ++k)
     if (order[k] != k) WriteChannelRow(grid, first + k, rows[order[k]]);
-  grid.SetRedraw(redraw);
   return true;
 }
 
