@@ -93,7 +93,7 @@ void Form1::CheckDups(bool NoCode, bool NoText, bool Delete) {
   if (cancelled) return;
 
   if (Delete) {
-    LoadAlt();
+    RefreshAltPanel();
     MsgBox(std::to_string(deletions) + " duplicate channels deleted.", vbInformation | vbOKOnly,
            kMsgTitle);
     return;

@@ -466,6 +466,7 @@ class Form1 : public QMainWindow {
 
  private:
   bool SortRows(int first, int last, bool descending);
+  void RunSort(bool (Form1::*sort)());
   QPointer<QWidget> dupReport_;
 
  public:
