@@ -7,14 +7,12 @@
 #include <string_view>
 
 #include "image/Val.h"
+#include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "platform/VbEvents.h"
 #include "platform/VbTextBox.h"
 
 namespace {
-
-constexpr double kLowestFreq = 0.495;
-constexpr double kHighestFreq = 1599.995;
 
 bool IsFillKey(int ascii) {
   return std::string_view("0123456789.").find(static_cast<char>(ascii)) != std::string_view::npos ||
@@ -91,8 +89,8 @@ void frmFillSelected::Text2_KeyPress(int& KeyAscii) { KeyFilter(KeyAscii); }
 void frmFillSelected::Normalise(VbTextBox& box, bool raiseToLowest) {
   std::string text = box.Text();
   if (text.find('.') == std::string::npos) text += ".0";
-  if (raiseToLowest && Val(text) < kLowestFreq) text = ".495";
-  if (Val(text) > kHighestFreq) text = "1599.995";
+  // The increment may be below the lowest frequency, never above the highest.
+  if (raiseToLowest || Val(text) > kHighestFreq) text = WithinTuningRange(text);
   box.SetText(owner_.frqFilter(text));
 }
 
