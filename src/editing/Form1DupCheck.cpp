@@ -98,7 +98,6 @@ void Form1::CheckDups(bool NoCode, bool NoText, bool Delete) {
            kMsgTitle);
     return;
   }
-  DupReportText = report;
   if (report.empty()) {
     MsgBox("No duplicates found.", vbExclamation | vbOKOnly, kMsgTitle);
     return;

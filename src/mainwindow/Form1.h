@@ -449,8 +449,6 @@ class Form1 : public QMainWindow {
   // deletes them.
   void mnuDupCheck_Click();
   void CheckDups(bool NoCode, bool NoText, bool Delete);
-  // The text the last report run produced ("" when it found nothing).
-  std::string DupReportText;
   // The report window while it is open, else nullptr (a frmDupReport).
   QWidget* DupReportWindow() const;
 
