@@ -10,13 +10,14 @@
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "platform/VbEvents.h"
+#include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
 
 namespace {
 
 bool IsFillKey(int ascii) {
   return std::string_view("0123456789.").find(static_cast<char>(ascii)) != std::string_view::npos ||
-         ascii == 8 || ascii == 13 || IsEditingShortcut(ascii);
+         ascii == vbKeyBack || ascii == vbKeyReturn || IsEditingShortcut(ascii);
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ void frmFillSelected::Command2_Click() { reject(); }
 void frmFillSelected::KeyFilter(int& KeyAscii) {
   if (!IsFillKey(KeyAscii)) {
     KeyAscii = 0;
-  } else if (KeyAscii == 13) {
+  } else if (KeyAscii == vbKeyReturn) {
     KeyAscii = 0;
     Command1_Click();
   }
