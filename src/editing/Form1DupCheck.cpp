@@ -12,6 +12,7 @@
 #include "editing/frmDupReport.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
@@ -40,8 +41,7 @@ int DeleteDuplicates(MSFlexGrid& grid, const std::vector<std::vector<int>>& grou
     count += static_cast<int>(group.size()) - 1;
   }
   if (count == 0) return 0;
-  const bool redraw = grid.Redraw();
-  grid.SetRedraw(false);
+  GridRedrawPause pause(grid);
   int to = 1;
   for (int from = 1; from <= LastBankRow; ++from) {
     if (deleted[from - 1]) continue;
@@ -49,7 +49,6 @@ int DeleteDuplicates(MSFlexGrid& grid, const std::vector<std::vector<int>>& grou
     ++to;
   }
   for (; to <= LastBankRow; ++to) ClearChannelRow(grid, to);
-  grid.SetRedraw(redraw);
   return count;
 }
 
@@ -94,12 +93,11 @@ void Form1::CheckDups(bool NoCode, bool NoText, bool Delete) {
   if (cancelled) return;
 
   if (Delete) {
-    LoadAlt();
+    RefreshAltPanel();
     MsgBox(std::to_string(deletions) + " duplicate channels deleted.", vbInformation | vbOKOnly,
            kMsgTitle);
     return;
   }
-  DupReportText = report;
   if (report.empty()) {
     MsgBox("No duplicates found.", vbExclamation | vbOKOnly, kMsgTitle);
     return;

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr double kLowestFreq = 0.495;
-constexpr double kHighestFreq = 1599.995;
-
 // A number as decimal text of at most 15 significant digits, without an
 // exponent and without trailing zeros. Rounding each sum of the series to 15
 // digits is what keeps a series of 0.0125 steps on its raster: the binary
@@ -75,12 +72,7 @@ void Form1::FillSelected(std::string& StartFreq, std::string& Increment) {
     for (int r = SelStartRow; r <= SelEndRow; ++r) {
       // The limits hold on every row, so a series that passes 1599.995
       // stays there.
-      const double value = Val(StartFreq);
-      if (value < kLowestFreq) {
-        StartFreq = ".495";
-      } else if (value > kHighestFreq) {
-        StartFreq = "1599.995";
-      }
+      StartFreq = WithinTuningRange(StartFreq);
       grid.SetTextMatrix(r, ColFreq, frqFilter(StartFreq));
       // The band's mode and shift, whatever the Auto options say; the
       // comment stays.

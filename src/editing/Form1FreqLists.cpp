@@ -112,5 +112,5 @@ void Form1::InsertList(const std::string& ListNum) {
   }
   grid.SetRow(std::min(last + 1, grid.Rows() - 1));
   grid.SetCol(ColFreq);
-  LoadAlt();
+  RefreshAltPanel();
 }

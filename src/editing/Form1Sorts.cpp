@@ -10,6 +10,7 @@
 #include "editing/Undo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
 
 namespace {
@@ -34,11 +35,9 @@ bool Form1::SortRows(int first, int last, bool descending) {
   // sort leaves it exactly as it was.
   if (operation.Step(100, /*yieldNow=*/true)) return false;
 
-  const bool redraw = grid.Redraw();
-  grid.SetRedraw(false);
+  GridRedrawPause pause(grid);
   for (int k = 0; k < static_cast<int>(order.size()); ++k)
     if (order[k] != k) WriteChannelRow(grid, first + k, rows[order[k]]);
-  grid.SetRedraw(redraw);
   return true;
 }
 
@@ -57,22 +56,18 @@ bool Form1::BubbleSortSelectedB() {
   return SortRows(SelStartRow, SelEndRow, true);
 }
 
-namespace {
-
 // One sort command: the edit in progress ends first, one snapshot covers the
-// command, and the alternate panel shows the row's new content.
-void RunSort(Form1& form, bool (Form1::*sort)()) {
-  form.HideEditors();
+// command, and an open alternate panel shows the row's new content.
+void Form1::RunSort(bool (Form1::*sort)()) {
+  HideEditors();
   {
-    UndoCommand undo(*form.MSFlexGrid1);
-    (form.*sort)();
+    UndoCommand undo(*MSFlexGrid1);
+    (this->*sort)();
   }
-  form.LoadAlt();
+  RefreshAltPanel();
 }
 
-}  // namespace
-
-void Form1::mnuSortAscending_Click() { RunSort(*this, &Form1::BubbleSort); }
-void Form1::mnuSortDescending_Click() { RunSort(*this, &Form1::BubbleSortB); }
-void Form1::mnuSortRowsAscending_Click() { RunSort(*this, &Form1::BubbleSortSelected); }
-void Form1::mnuSortRowsDeascending_Click() { RunSort(*this, &Form1::BubbleSortSelectedB); }
+void Form1::mnuSortAscending_Click() { RunSort(&Form1::BubbleSort); }
+void Form1::mnuSortDescending_Click() { RunSort(&Form1::BubbleSortB); }
+void Form1::mnuSortRowsAscending_Click() { RunSort(&Form1::BubbleSortSelected); }
+void Form1::mnuSortRowsDeascending_Click() { RunSort(&Form1::BubbleSortSelectedB); }

@@ -6,14 +6,17 @@
 #include "image/Val.h"
 
 namespace {
-constexpr float kNoFrequencyKey = 9999.0f;
-}
 
+constexpr float kNoFrequencyKey = 9999.0f;
+
+// The sort key of a Freq text in the given order.
 float FrequencySortKey(const std::string& freqText, bool descending) {
   const float key = static_cast<float>(Val(freqText));
   if (!descending && key == 0.0f) return kNoFrequencyKey;
   return key;
 }
+
+}  // namespace
 
 std::vector<int> FrequencySortOrder(const std::vector<std::string>& freqTexts, bool descending) {
   std::vector<float> keys;

@@ -10,9 +10,6 @@
 #include <string>
 #include <vector>
 
-// The sort key of a Freq text in the given order.
-float FrequencySortKey(const std::string& freqText, bool descending);
-
 // The positions 0 to n-1 of `freqTexts` in sorted order: element k is the
 // position of the row that goes to place k.
 std::vector<int> FrequencySortOrder(const std::vector<std::string>& freqTexts, bool descending);

@@ -7,18 +7,17 @@
 #include <string_view>
 
 #include "image/Val.h"
+#include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "platform/VbEvents.h"
+#include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
 
 namespace {
 
-constexpr double kLowestFreq = 0.495;
-constexpr double kHighestFreq = 1599.995;
-
 bool IsFillKey(int ascii) {
   return std::string_view("0123456789.").find(static_cast<char>(ascii)) != std::string_view::npos ||
-         ascii == 8 || ascii == 13 || IsEditingShortcut(ascii);
+         ascii == vbKeyBack || ascii == vbKeyReturn || IsEditingShortcut(ascii);
 }
 
 }  // namespace
@@ -79,7 +78,7 @@ void frmFillSelected::Command2_Click() { reject(); }
 void frmFillSelected::KeyFilter(int& KeyAscii) {
   if (!IsFillKey(KeyAscii)) {
     KeyAscii = 0;
-  } else if (KeyAscii == 13) {
+  } else if (KeyAscii == vbKeyReturn) {
     KeyAscii = 0;
     Command1_Click();
   }
@@ -91,8 +90,8 @@ void frmFillSelected::Text2_KeyPress(int& KeyAscii) { KeyFilter(KeyAscii); }
 void frmFillSelected::Normalise(VbTextBox& box, bool raiseToLowest) {
   std::string text = box.Text();
   if (text.find('.') == std::string::npos) text += ".0";
-  if (raiseToLowest && Val(text) < kLowestFreq) text = ".495";
-  if (Val(text) > kHighestFreq) text = "1599.995";
+  // The increment may be below the lowest frequency, never above the highest.
+  if (raiseToLowest || Val(text) > kHighestFreq) text = WithinTuningRange(text);
   box.SetText(owner_.frqFilter(text));
 }
 

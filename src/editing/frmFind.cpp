@@ -14,18 +14,16 @@
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/VbEvents.h"
+#include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
 
 namespace {
 
 constexpr int kMaxSearchLength = 10;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
 
-bool TakenByTagMode(int key) { return key == kBackspace || (key >= 32 && key <= 125 && key != 96); }
+bool TakenByTagMode(int key) { return key == vbKeyBack || (key >= 32 && key <= 125 && key != 96); }
 bool TakenByFreqMode(int key) {
-  return key == kBackspace || key == '.' || (key >= '0' && key <= '9');
+  return key == vbKeyBack || key == '.' || (key >= '0' && key <= '9');
 }
 
 }  // namespace
@@ -105,13 +103,13 @@ void frmFind::Text1_Change() {
 }
 
 void frmFind::Text1_KeyPress(int& KeyAscii) {
-  if (KeyAscii == kEnter) {
+  if (KeyAscii == vbKeyReturn) {
     KeyAscii = 0;
     Command1_Click();
     return;
   }
   // Editing shortcuts, and Escape for the dialog, pass.
-  if (IsEditingShortcut(KeyAscii) || KeyAscii == kEscape) return;
+  if (IsEditingShortcut(KeyAscii) || KeyAscii == vbKeyEscape) return;
   const bool taken = Option1->isChecked() ? TakenByTagMode(KeyAscii) : TakenByFreqMode(KeyAscii);
   if (!taken) KeyAscii = 0;
 }

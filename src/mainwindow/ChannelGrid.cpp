@@ -1,5 +1,6 @@
 #include "mainwindow/ChannelGrid.h"
 
+#include "image/Val.h"
 #include "platform/MSFlexGrid.h"
 
 std::string RowLabel(int row) {
@@ -29,4 +30,11 @@ void WriteChannelRow(MSFlexGrid& grid, int row, const ChannelRow& cells) {
 
 void ClearChannelRow(MSFlexGrid& grid, int row) {
   for (int c = ColFreq; c < kGridCols; ++c) grid.SetTextMatrix(row, c, "");
+}
+
+std::string WithinTuningRange(const std::string& freqText) {
+  const double value = Val(freqText);
+  if (value < kLowestFreq) return ".495";
+  if (value > kHighestFreq) return "1599.995";
+  return freqText;
 }

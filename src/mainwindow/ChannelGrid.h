@@ -62,3 +62,10 @@ std::string RowLabel(int row);
 ChannelRow ReadChannelRow(const MSFlexGrid& grid, int row);
 void WriteChannelRow(MSFlexGrid& grid, int row, const ChannelRow& cells);
 void ClearChannelRow(MSFlexGrid& grid, int row);
+
+// The receiver's tuning range in MHz. A typed frequency outside it becomes
+// its nearer end: ".495" for a value below 0.495, "1599.995" for one above
+// 1599.995; any other text comes back as it is.
+inline constexpr double kLowestFreq = 0.495;
+inline constexpr double kHighestFreq = 1599.995;
+std::string WithinTuningRange(const std::string& freqText);

@@ -449,8 +449,6 @@ class Form1 : public QMainWindow {
   // deletes them.
   void mnuDupCheck_Click();
   void CheckDups(bool NoCode, bool NoText, bool Delete);
-  // The text the last report run produced ("" when it found nothing).
-  std::string DupReportText;
   // The report window while it is open, else nullptr (a frmDupReport).
   QWidget* DupReportWindow() const;
 
@@ -466,6 +464,7 @@ class Form1 : public QMainWindow {
 
  private:
   bool SortRows(int first, int last, bool descending);
+  void RunSort(bool (Form1::*sort)());
   QPointer<QWidget> dupReport_;
 
  public:

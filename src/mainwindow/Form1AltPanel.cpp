@@ -83,9 +83,7 @@ constexpr const char* k9KHz = "9 KHz";
 constexpr const char* kDefaultStep = "5 KHz";
 constexpr const char* kDefaultTone = "100.0";
 
-// Limits of the frequency and shift boxes, applied when they are left.
-constexpr double kLowestFreq = 0.495;
-constexpr double kHighestFreq = 1599.995;
+// Limit of the shift box, applied when it is left.
 constexpr double kHighestShift = 999.995;
 
 template <size_t N>
@@ -391,9 +389,7 @@ void Form1::Text4_LostFocus() {
   std::string t = Text4->Text();
   if (t.empty()) return;
   if (t.find('.') == std::string::npos) t += ".0";
-  const double value = Val(t);
-  if (value < kLowestFreq) t = ".495";
-  if (value > kHighestFreq) t = "1599.995";
+  t = WithinTuningRange(t);
   const std::string typed = t;
   t = frqFilter(t);
   if (mnuUse9K->isChecked()) {

@@ -9,7 +9,6 @@
 #include <array>
 
 #include "image/Module1.h"
-#include "image/Val.h"
 #include "image/clsICR2.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
@@ -52,10 +51,6 @@ const ColumnEditor& EditorOf(int col) {
 // The step that only broadcast-band channels carry; offered by the Step
 // list only to a cell that holds it already.
 constexpr const char* k9KHz = "9 KHz";
-
-// Frequency limits of a Freq cell, applied when the editor leaves it.
-constexpr double kLowestFreq = 0.495;
-constexpr double kHighestFreq = 1599.995;
 
 // Comments go into the ".r2" comment line as quoted texts.
 constexpr const char* kCommentRefused = "\"\r\n";
@@ -331,9 +326,8 @@ void Form1::TxtGrid_LostFocus() {
     grid.SetTextMatrix(row, ColStep, "10 KHz");
 
   if (EditCol == ColFreq) {
-    const double value = Val(grid.TextMatrix(row, ColFreq));
-    if (value < kLowestFreq) grid.SetTextMatrix(row, ColFreq, ".495");
-    if (value > kHighestFreq) grid.SetTextMatrix(row, ColFreq, "1599.995");
+    const std::string kept = WithinTuningRange(grid.TextMatrix(row, ColFreq));
+    if (kept != grid.TextMatrix(row, ColFreq)) grid.SetTextMatrix(row, ColFreq, kept);
   }
 }
 

@@ -1,6 +1,5 @@
 // The channel grid's shape and the row commands of the main window.
 
-#include <QFrame>
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -258,5 +257,5 @@ void Form1::Undo() {
   ::Undo(*MSFlexGrid1);
   // The panel shows the restored row: it stores its controls back into the
   // grid at the next step, which would otherwise undo the Undo.
-  if (!Frame2->isHidden()) LoadAlt();
+  RefreshAltPanel();
 }

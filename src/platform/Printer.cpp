@@ -232,7 +232,6 @@ bool Printer::EnsurePage() {
     }
     started_ = true;
     pageOpen_ = true;
-    pages_ = 1;
     return true;
   }
   if (!pageOpen_) {
@@ -241,7 +240,6 @@ bool Printer::EnsurePage() {
       return false;
     }
     pageOpen_ = true;
-    ++pages_;
   }
   return true;
 }

@@ -84,8 +84,6 @@ class Printer {
 
   bool Failed() const { return failed_; }
   std::string ErrorText() const { return error_; }
-  // Pages started so far in this job.
-  int PageCount() const { return pages_; }
 
  protected:
   Printer();
@@ -119,10 +117,8 @@ class Printer {
   double originX_ = 0, originY_ = 0;
   double currentX_ = 0, currentY_ = 0;
   bool started_ = false;
-  bool ended_ = false;
   bool pageOpen_ = false;
   bool failed_ = false;
-  int pages_ = 0;
   std::string error_;
 };
 

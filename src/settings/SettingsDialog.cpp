@@ -39,8 +39,7 @@ void SelectStoredValue(VbComboBox& list, const std::string& stored, const std::s
 
 SettingsDialog::SettingsDialog(QWidget* owner, const char* name, const char* caption)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      owner_(owner) {
+                         Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(QString::fromLatin1(caption));
   Command6 = new QPushButton(tr("&OK"), this);
@@ -54,7 +53,7 @@ SettingsDialog::SettingsDialog(QWidget* owner, const char* name, const char* cap
 void SettingsDialog::Command5_Click() { reject(); }
 
 void SettingsDialog::CopyOwnerIcon() {
-  if (owner_) setWindowIcon(owner_->windowIcon());
+  if (parentWidget()) setWindowIcon(parentWidget()->windowIcon());
 }
 
 VbComboBox* SettingsDialog::MakeList(const char* name) {

@@ -38,9 +38,6 @@ class SettingsDialog : public QDialog {
   QHBoxLayout* ButtonRow();
   // Tab moves through the widgets in this order.
   static void SetTabOrder(std::initializer_list<QWidget*> order);
-
- private:
-  QWidget* owner_;
 };
 
 // Selects the entry equal to `stored` in a pick-only list. When the list

@@ -17,7 +17,6 @@ class ImagePrinter : public Printer {
   std::string DeviceName() const override { return "Test Printer"; }
   std::string Port() const override { return "TEST:"; }
   std::vector<QImage> pages;
-  const std::vector<QImage>& Pages() const { return pages; }
 
   // The top dot row of each band of inked rows (one per text line), and the
   // left-most inked column.
