@@ -153,8 +153,8 @@ void Printer::SetFont(const std::string& name, double points, bool bold) {
 
 double Printer::TextHeight() {
   if (!EnsureJob()) return 0;
-  painter_.setFont(font_);
-  return ToTwips(painter_.fontMetrics().height());
+  // The same measure as Print advances by, so that lines counted from it fit.
+  return ToTwips(QFontMetricsF(font_, painter_.device()).height());
 }
 
 double Printer::TextWidth(const std::string& text) {
