@@ -120,6 +120,17 @@ int main(int argc, char* argv[]) {
     Report(("save ." + std::string(extensions[i])).c_str(), ms, 20, kNameWidth);
   }
 
+  // A damaged or hostile file may carry a comment of a megabyte full of the
+  // ".ic2" comment mark "#2", each of which the writer must break up.
+  const std::string kept = ChannelComments[1];
+  std::string marks;
+  for (int i = 0; i < 150000; ++i) marks += "#2 abcd";
+  ChannelComments[1] = marks;
+  const double marked = MedianMs(
+      std::max(1, runs / 10), [] {}, [&] { ICR2Image.SaveArcFile(folder + "/marked.ic2"); });
+  Report("save .ic2, 1 MB comment, 150000 \"#2\"", marked, 50, kNameWidth);
+  ChannelComments[1] = kept;
+
   SetFileDialogHandler(nullptr);
   SetMsgBoxHandler(nullptr);
   form.hide();

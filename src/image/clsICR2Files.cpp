@@ -60,13 +60,17 @@ std::string ShiftIcf(std::string_view text, int by) {
 // A comment as written on an ".ic2" line. "#2" marks the second comment of a
 // line, and readers split there, so a "#2" inside a comment would move the rest
 // of it into the next channel: it is written as "# 2". A line then holds no
-// "#2" but its own mark, whichever way a reader looks for it.
+// "#2" but its own mark, whichever way a reader looks for it. One pass copies
+// as it goes, so a long comment full of "#2" costs no more than any other.
 std::string ArcComment(std::string_view comment) {
-  std::string text = OneLine(comment);
-  for (std::size_t at = text.find("#2"); at != std::string::npos; at = text.find("#2", at + 3)) {
-    text.insert(at + 1, 1, ' ');
+  const std::string text = OneLine(comment);
+  std::string written;
+  written.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    written += text[i];
+    if (text[i] == '#' && i + 1 < text.size() && text[i + 1] == '2') written += ' ';
   }
-  return text;
+  return written;
 }
 
 // Comment part of ".ic2" data line `index` (0-251): lines 0-199 carry two memory
