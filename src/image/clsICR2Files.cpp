@@ -143,7 +143,9 @@ FileResult clsICR2::OpenICFFile(const std::string& path) {
       return FailLoad(NotHexMessage(path, i + 1));
     }
   }
-  if (next < image.size()) return FailLoad(TooShortMessage(path));
+  if (next < image.size()) {
+    return FailLoad(ShortImageMessage(path, file.bytes.size(), kRecordLength, next));
+  }
   CommitLoad(image, ChannelComments);
   return {};
 }
@@ -210,7 +212,9 @@ FileResult clsICR2::OpenArcFile(const std::string& path) {
         line.size() > kRecordLength ? line.substr(kRecordLength) : std::string_view{};
     ReadArcComments(rest, 2 * static_cast<int>(i) + 1, comments);
   }
-  if (next < image.size()) return FailLoad(TooShortMessage(path));
+  if (next < image.size()) {
+    return FailLoad(ShortImageMessage(path, file.bytes.size(), kHexRecordLength, next));
+  }
   // The trailer: every line after the blank one, less empty lines at the end,
   // so that saving what was opened gives the same bytes again.
   std::size_t end = text.lines.size();

@@ -117,18 +117,31 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     std::string content;
     const char* said = nullptr;  // part of the message
   };
+  // Long enough for a whole image, but holding none of one.
+  std::string noise(13 * 1024, '\0');
+  unsigned seed = 7;
+  for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
+  const std::string blanks(12000, '\n');
+  const std::string ic2Head = ic2.substr(0, ic2.find("064010"));  // 100 lines
+  const char* tooShort = "is too short to hold an IC-R2 image";
   std::vector<Case> cases = {
-      {0, "251 blocks", r2.substr(0, 251 * 46)},
-      {0, "cut inside the last frame", r2.substr(0, 11592 - 3)},
+      {0, "251 blocks", r2.substr(0, 251 * 46), tooShort},
+      {0, "cut inside the last frame", r2.substr(0, 11592 - 3), tooShort},
       {0, "not hex", r2NotHex},
-      {0, "text", "hello\r\nworld\r\n"},
-      {1, "251 lines", icf.substr(0, icf.find("\r\n", 13 + 251 * 40))},
+      {0, "text", "hello\r\nworld\r\n", tooShort},
+      {0, "noise", noise, "holds only 0 of the 4032 bytes of an IC-R2 image."},
+      {0, "100 blocks, then blanks", r2.substr(0, 100 * 46) + blanks,
+       "holds only 1600 of the 4032"},
+      {1, "100 lines, then blanks", icf.substr(0, icf.find("\r\n", 13 + 100 * 40)) + blanks,
+       "holds only 1600 of the 4032 bytes"},
+      {2, "100 lines, then a trailer", ic2Head + "\r\n" + noise, "holds only 1600 of the 4032"},
+      {1, "251 lines", icf.substr(0, icf.find("\r\n", 13 + 251 * 40)), tooShort},
       {1, "bad character", icfBadChar},
       {1, "RT Systems file too short", "ICF\r\n" + std::string(100, 'x')},
       {2, "251 lines", ic2.substr(0, ic2.find("0FB010"))},
       {2, "not hex", ic2BadDigit},
       {2, "short data line", ic2ShortLine},
-      {3, "4031 bytes", tr2.substr(0, 4031)},
+      {3, "4031 bytes", tr2.substr(0, 4031), tooShort},
       {4, "9611 bytes", "ICF" + std::string(9608, 'x')},
       // A digit lost from a data line would shift the rest of the line by half a byte.
       {0, "block 1", edit(r2, 1, 5, ""), "block 1 of line 1 (image address 0000) holds 39 "},
