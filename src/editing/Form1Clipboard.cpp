@@ -12,6 +12,7 @@
 #include "mainwindow/Globals.h"
 #include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -140,6 +141,17 @@ void Form1::mnuEdit_Click() {
 void Form1::mnuInsert_Click() {
   MSFlexGrid& grid = *MSFlexGrid1;
   HideEditors();
+  // Rows open only among the memory channels; the scan edges keep their
+  // places. A selection there would insert and paste nothing, so the user is
+  // told, and the grid and its Undo stay as they were.
+  SetSelectionB();
+  if (SelStartRow > LastBankRow) {
+    MsgBox(
+        "Rows can be inserted only among the memory channels 0-00 to 7-49; the scan "
+        "edges keep their places.\r\nSelect a memory channel and insert again.",
+        vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
   // Inserting and pasting are one command: one Undo takes back both.
   UndoCommand undo(grid);
   SetSelection();

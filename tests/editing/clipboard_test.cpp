@@ -112,6 +112,21 @@ TEST_F(Clipboard, CutEmptiesWholeRowsAndInsertOpensWhatThePasteReads) {
   EXPECT_EQ(f.Tag(19) + f.Tag(20) + f.Tag(21) + f.Tag(22) + f.Tag(23), "r19abcr20");
   f.form.Undo();
   EXPECT_EQ(f.Tag(20) + f.Tag(399), "r20") << "one Undo takes back insert and paste";
+
+  // In the scan edges no row opens: the user is told, and neither the grid
+  // nor the Undo of the last command changes.
+  f.Use(420, 421);
+  Select(420, ColFreq, 420, ColFreq);
+  f.form.CellCut();
+  const auto cut = f.Cells();
+  for (int top : {401, 437, 450}) {
+    Select(top, ColFreq, 450, ColFreq);
+    boxes.Answer(vbOK, "only among the memory channels");
+    f.form.mnuInsert_Click();
+    EXPECT_EQ(f.Cells(), cut) << top;
+  }
+  f.form.Undo();
+  EXPECT_EQ(f.Tag(420), "r420") << "the cut is still the one Undo takes back";
 }
 
 TEST_F(Clipboard, UnwritableFolderPastesFromMemoryNeverAStaleFile) {
