@@ -32,8 +32,32 @@ else
   SUDO=
 fi
 
+# Runs an apt-get command; while another package manager run holds the
+# package lock (usual on a machine that has just started and updates itself),
+# waits for it, saying so, for five minutes at most.
+lock_wait=300
+apt_get() {
+  local waited=0 out
+  while :; do
+    if out=$($SUDO apt-get "$@" 2>&1); then
+      return 0
+    fi
+    if ! grep -qE 'Could not get lock|Unable to lock|Unable to acquire' <<<"$out" ||
+       [ "$waited" -ge "$lock_wait" ]; then
+      printf '%s\n' "$out" >&2
+      return 1
+    fi
+    if [ "$waited" -eq 0 ]; then
+      echo "setup: another package manager run holds the package lock; waiting for it" \
+           "(at most $((lock_wait / 60)) minutes)..."
+    fi
+    sleep 5
+    waited=$((waited + 5))
+  done
+}
+
 export DEBIAN_FRONTEND=noninteractive
-if ! $SUDO apt-get update -qq || ! $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null; then
+if ! apt_get update -qq || ! apt_get install -y -qq "${missing[@]}"; then
   echo "setup: apt-get could not install: ${missing[*]}" >&2
   echo "       install them by hand, then run this command again." >&2
   exit 1
