@@ -96,10 +96,9 @@ std::string TooShortMessage(const std::string& path) {
   return "The file " + path + " is too short to hold an IC-R2 image.";
 }
 
-std::string ShortImageMessage(const std::string& path, std::size_t fileSize, std::size_t lineLength,
+std::string ShortImageMessage(const std::string& path, std::size_t fileSize, std::size_t wholeSize,
                               std::size_t found) {
-  constexpr std::size_t kBlocks = kImageSize / kCloneBlockSize;
-  if (fileSize < kBlocks * (lineLength + 2)) return TooShortMessage(path);
+  if (fileSize < wholeSize) return TooShortMessage(path);
   return "The file " + path + " holds only " + std::to_string(found) + " of the " +
          std::to_string(kImageSize) + " bytes of an IC-R2 image.";
 }

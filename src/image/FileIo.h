@@ -48,11 +48,10 @@ inline std::span<const std::uint8_t, kCloneBlockSize> ImageBlock(const ImageByte
 // Messages of the readers.
 std::string TooShortMessage(const std::string& path);
 // A text file whose image data ended before the image did: `found` image bytes
-// were read from its `fileSize` bytes. A file shorter than the format's whole
-// data lines (`lineLength` characters and CR LF, one per block) is too short;
-// a longer one holds something other than an IC-R2 image, and the message says
-// how little of one it held.
-std::string ShortImageMessage(const std::string& path, std::size_t fileSize, std::size_t lineLength,
+// were read from its `fileSize` bytes. A file shorter than the whole image
+// takes in its format (`wholeSize`) is too short; a longer one holds something
+// other than an IC-R2 image, and the message says how little of one it held.
+std::string ShortImageMessage(const std::string& path, std::size_t fileSize, std::size_t wholeSize,
                               std::size_t found);
 std::string NotHexMessage(const std::string& path, std::size_t line);
 // `where` names the damaged record ("line 5"); `length` is what it holds and

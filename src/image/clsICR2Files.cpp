@@ -144,7 +144,8 @@ FileResult clsICR2::OpenICFFile(const std::string& path) {
     }
   }
   if (next < image.size()) {
-    return FailLoad(ShortImageMessage(path, file.bytes.size(), kRecordLength, next));
+    return FailLoad(
+        ShortImageMessage(path, file.bytes.size(), kBlockCount * (kRecordLength + 2), next));
   }
   CommitLoad(image, ChannelComments);
   return {};
@@ -213,7 +214,8 @@ FileResult clsICR2::OpenArcFile(const std::string& path) {
     ReadArcComments(rest, 2 * static_cast<int>(i) + 1, comments);
   }
   if (next < image.size()) {
-    return FailLoad(ShortImageMessage(path, file.bytes.size(), kHexRecordLength, next));
+    return FailLoad(
+        ShortImageMessage(path, file.bytes.size(), kBlockCount * (kHexRecordLength + 2), next));
   }
   // The trailer: every line after the blank one, less empty lines at the end,
   // so that saving what was opened gives the same bytes again.

@@ -90,8 +90,8 @@ FileResult clsICR2::OpenFile(const std::string& path) {
   }
   if (data.notHex) return FailLoad(NotHexMessage(path, 1));
   if (data.bytes.size() < static_cast<std::size_t>(kImageSize)) {
-    return FailLoad(
-        ShortImageMessage(path, file.bytes.size(), kCloneDataFrameLength, data.bytes.size()));
+    return FailLoad(ShortImageMessage(path, file.bytes.size(), kBlockCount * kCloneDataFrameLength,
+                                      data.bytes.size()));
   }
   ImageBytes image;
   std::copy(data.bytes.begin(), data.bytes.end(), image.begin());
