@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <algorithm>
 #include <string>
@@ -12,10 +11,12 @@
 #include <vector>
 
 #include "editing/Undo.h"
+#include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Form1Shared.h"
 #include "platform/MSFlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -27,22 +28,15 @@ const QString kListExtension = QStringLiteral(".csv");
 QDir ListFolder() { return QDir(QString::fromStdString(AppPath())).filePath(kListFolder); }
 
 // The list's header and data lines: up to the end of the file or the first
-// line that is blank; CR LF or LF line ends.
-std::vector<std::string> ReadListLines(const QString& path) {
-  QFile file(path);
-  std::vector<std::string> lines;
-  if (!file.open(QIODevice::ReadOnly)) return lines;
-  const QByteArray bytes = file.readAll();
-  std::string_view rest(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  while (!rest.empty()) {
-    const std::size_t lf = rest.find('\n');
-    std::string_view line = rest.substr(0, lf);
-    rest = lf == std::string_view::npos ? std::string_view() : rest.substr(lf + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (TrimBlanksText(line).empty()) break;
-    lines.emplace_back(line);
-  }
-  return lines;
+// line that is blank. Line ends are CR LF, LF or CR alone, as lists written
+// on other systems have them.
+TextFileLines ReadListLines(const std::string& path) {
+  TextFileLines file = ReadTextFileLines(path);
+  const auto blank =
+      std::find_if(file.lines.begin(), file.lines.end(),
+                   [](const std::string& line) { return TrimBlanksText(line).empty(); });
+  file.lines.erase(blank, file.lines.end());
+  return file;
 }
 
 // Fields 0, 1, 2 ... of a data line, cut at every comma.
@@ -94,7 +88,12 @@ void Form1::InsertList(const std::string& ListNum) {
       path = folder.filePath(file);
   }
   if (path.isEmpty()) return;
-  const std::vector<std::string> lines = ReadListLines(path);
+  const TextFileLines list = ReadListLines(path.toStdString());
+  if (!list.ok) {
+    MsgBox(list.error, vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
+  const std::vector<std::string>& lines = list.lines;
   if (lines.size() < 2) return;
 
   int count = static_cast<int>(lines.size()) - 1;
