@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMenu>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,27 @@ TextFileLines ReadListLines(const std::string& path) {
                    [](const std::string& line) { return TrimBlanksText(line).empty(); });
   file.lines.erase(blank, file.lines.end());
   return file;
+}
+
+// The file of the list the menu named `name`. The menu shows "Air" and "air"
+// for Air.csv and air.csv, so the name as it stands is looked for first, with
+// ".csv" in any case; a name in another case after that, as Windows matches
+// file names.
+QString ListFile(const QDir& folder, const QString& name) {
+  const QString wanted = name + kListExtension;
+  const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+  const std::function<bool(const QString&)> tries[] = {
+      [&](const QString& file) { return file == wanted; },
+      [&](const QString& file) {
+        return file.startsWith(name) && file.compare(wanted, Qt::CaseInsensitive) == 0;
+      },
+      [&](const QString& file) { return file.compare(wanted, Qt::CaseInsensitive) == 0; },
+  };
+  for (const auto& matches : tries) {
+    for (const QString& file : files)
+      if (matches(file)) return folder.filePath(file);
+  }
+  return {};
 }
 
 // Fields 0, 1, 2 ... of a data line, cut at every comma.
@@ -81,12 +103,7 @@ void Form1::InsertList(const std::string& ListNum) {
   // One snapshot for the whole command, the rows the insert pushes out
   // included.
   UndoCommand undo(grid);
-  QString path;
-  const QDir folder = ListFolder();
-  for (const QString& file : folder.entryList(QDir::Files)) {
-    if (file.compare(QString::fromStdString(ListNum) + kListExtension, Qt::CaseInsensitive) == 0)
-      path = folder.filePath(file);
-  }
+  const QString path = ListFile(ListFolder(), QString::fromStdString(ListNum));
   if (path.isEmpty()) return;
   const TextFileLines list = ReadListLines(path.toStdString());
   if (!list.ok) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <algorithm>
 
 #include "editing/editing_support.h"
 #include "editing/frmColumns.h"
@@ -82,6 +83,35 @@ TEST_F(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
     if (answer == vbYes) f.form.Undo();
     EXPECT_EQ(f.Cells(), before) << file << answer;
   }
+}
+
+// The menu shows "Air" and "air" for Air.csv and air.csv; each inserts its
+// own list, whatever the case of its ".csv".
+TEST_F(FreqLists, EachMenuItemInsertsItsOwnList) {
+  const std::pair<std::string, std::string> lists[] = {
+      {"AIR.csv", "118.000"}, {"Air.CSV", "119.000"}, {"air.csv", "120.000"}, {"Rail.csv", "1"}};
+  for (const auto& [file, freq] : lists) Write(file, "h\r\n1," + freq + "\r\n");
+  f.form.mnuMemories_Click();
+  int offered = 0;
+  for (QAction* item : f.form.mnuInsertN) {
+    if (!item->isVisible()) continue;
+    ++offered;
+    const std::string name = item->text().toStdString();
+    const auto list = std::find_if(std::begin(lists), std::end(lists), [&](const auto& l) {
+      return l.first.rfind(name + ".", 0) == 0;
+    });
+    ASSERT_NE(list, std::end(lists)) << name;
+    f.form.initgrid();
+    f.Select(5, 5);
+    item->trigger();
+    EXPECT_EQ(f.grid.TextMatrix(5, ColFreq), list->second) << name;
+  }
+  EXPECT_EQ(offered, 4);
+  // A name in another case still finds its list.
+  f.form.initgrid();
+  f.Select(5, 5);
+  f.form.InsertList("RAIL");
+  EXPECT_EQ(f.grid.TextMatrix(5, ColFreq), "1");
 }
 
 // A list that cannot be read is reported and inserts nothing.
