@@ -4,18 +4,20 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "editing/Undo.h"
+#include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Form1Shared.h"
 #include "platform/MSFlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -27,22 +29,36 @@ const QString kListExtension = QStringLiteral(".csv");
 QDir ListFolder() { return QDir(QString::fromStdString(AppPath())).filePath(kListFolder); }
 
 // The list's header and data lines: up to the end of the file or the first
-// line that is blank; CR LF or LF line ends.
-std::vector<std::string> ReadListLines(const QString& path) {
-  QFile file(path);
-  std::vector<std::string> lines;
-  if (!file.open(QIODevice::ReadOnly)) return lines;
-  const QByteArray bytes = file.readAll();
-  std::string_view rest(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  while (!rest.empty()) {
-    const std::size_t lf = rest.find('\n');
-    std::string_view line = rest.substr(0, lf);
-    rest = lf == std::string_view::npos ? std::string_view() : rest.substr(lf + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (TrimBlanksText(line).empty()) break;
-    lines.emplace_back(line);
+// line that is blank. Line ends are CR LF, LF or CR alone, as lists written
+// on other systems have them.
+TextFileLines ReadListLines(const std::string& path) {
+  TextFileLines file = ReadTextFileLines(path);
+  const auto blank =
+      std::find_if(file.lines.begin(), file.lines.end(),
+                   [](const std::string& line) { return TrimBlanksText(line).empty(); });
+  file.lines.erase(blank, file.lines.end());
+  return file;
+}
+
+// The file of the list the menu named `name`. The menu shows "Air" and "air"
+// for Air.csv and air.csv, so the name as it stands is looked for first, with
+// ".csv" in any case; a name in another case after that, as Windows matches
+// file names.
+QString ListFile(const QDir& folder, const QString& name) {
+  const QString wanted = name + kListExtension;
+  const QStringList files = folder.entryList(QDir::Files, QDir::Name);
+  const std::function<bool(const QString&)> tries[] = {
+      [&](const QString& file) { return file == wanted; },
+      [&](const QString& file) {
+        return file.startsWith(name) && file.compare(wanted, Qt::CaseInsensitive) == 0;
+      },
+      [&](const QString& file) { return file.compare(wanted, Qt::CaseInsensitive) == 0; },
+  };
+  for (const auto& matches : tries) {
+    for (const QString& file : files)
+      if (matches(file)) return folder.filePath(file);
   }
-  return lines;
+  return {};
 }
 
 // Fields 0, 1, 2 ... of a data line, cut at every comma.
@@ -87,14 +103,14 @@ void Form1::InsertList(const std::string& ListNum) {
   // One snapshot for the whole command, the rows the insert pushes out
   // included.
   UndoCommand undo(grid);
-  QString path;
-  const QDir folder = ListFolder();
-  for (const QString& file : folder.entryList(QDir::Files)) {
-    if (file.compare(QString::fromStdString(ListNum) + kListExtension, Qt::CaseInsensitive) == 0)
-      path = folder.filePath(file);
-  }
+  const QString path = ListFile(ListFolder(), QString::fromStdString(ListNum));
   if (path.isEmpty()) return;
-  const std::vector<std::string> lines = ReadListLines(path);
+  const TextFileLines list = ReadListLines(path.toStdString());
+  if (!list.ok) {
+    MsgBox(list.error, vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
+  const std::vector<std::string>& lines = list.lines;
   if (lines.size() < 2) return;
 
   int count = static_cast<int>(lines.size()) - 1;

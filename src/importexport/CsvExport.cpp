@@ -13,9 +13,13 @@ std::string GetExportData(Form1& form, const ExportOptions& options) {
     if (!options.includeUnused && !form.IsRowUsed(r)) continue;
     for (int c = firstCol; c < grid.Cols(); ++c) {
       if (c > firstCol) text += ',';
-      if (options.useQuotes) text += '"';
-      text += grid.TextMatrix(r, c);
-      if (options.useQuotes) text += '"';
+      const std::string& cell = grid.TextMatrix(r, c);
+      // The import would cut an unquoted cell at its comma and shift every
+      // later column, so a cell holding one is quoted whatever the option.
+      const bool quoted = options.useQuotes || cell.find(',') != std::string::npos;
+      if (quoted) text += '"';
+      text += cell;
+      if (quoted) text += '"';
     }
     text += "\r\n";
   }

@@ -22,6 +22,10 @@ CsvLayout CsvLayoutOf(std::string_view firstLine);
 // A line that takes no row: blank, or the word "empty" in any case.
 bool IsSkippedCsvLine(std::string_view line);
 
-// The fields of a data line, split at every comma (quotes do not protect a
-// comma); each loses one trailing and then one leading double quote.
+// The fields of a data line. A field that opens with a double quote runs to
+// the next double quote standing before a comma or at the end of the line,
+// commas included, and loses those two quotes; the export writes a cell that
+// holds a comma that way. Any other field ends at the next comma and loses one
+// trailing and then one leading double quote. Nothing is unescaped: a quote
+// inside a field stays as it stands.
 std::vector<std::string> SplitCsvFields(std::string_view line);

@@ -28,7 +28,10 @@ void Form1::ImportCsv() {
     MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
-  if (!ImportCsvLines(*this, file.lines)) ImportGenericLines(*this, file.lines);
+  // A file without our header is plain text, which ImportGeneric reads again
+  // by its path: a second read of a text file costs little, and the plain
+  // import stays one procedure that needs nothing but the file.
+  if (!ImportCsvLines(*this, file.lines)) ImportGeneric(chosen.path);
   // The alternate panel shows its row as imported, so its next store keeps it.
   RefreshAltPanel();
 }
@@ -59,18 +62,23 @@ bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {
   return true;
 }
 
-void ImportGenericLines(Form1& form, const std::vector<std::string>& lines) {
-  MSFlexGrid& grid = *form.MSFlexGrid1;
-  form.SaveUndo();
+void Form1::ImportGeneric(const std::string& path) {
+  const TextFileLines file = ReadTextFileLines(path);
+  if (!file.ok) {
+    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    return;
+  }
+  MSFlexGrid& grid = *MSFlexGrid1;
+  SaveUndo();
   GridRedrawPause pause(grid);
-  const bool autoMode = form.mnuAutoMode->isChecked();
-  int row = form.GetLastEmptyRow();
-  for (std::size_t i = 0; i < lines.size() && row <= LastScanEdgeRow; ++i) {
-    const std::string number = ScanFrequency(TrimBlanks(lines[i]));
+  const bool autoMode = mnuAutoMode->isChecked();
+  int row = GetLastEmptyRow();
+  for (std::size_t i = 0; i < file.lines.size() && row <= LastScanEdgeRow; ++i) {
+    const std::string number = ScanFrequency(TrimBlanks(file.lines[i]));
     if (number.empty()) continue;
-    grid.SetTextMatrix(row, ColFreq, form.frqFilter(number));
-    form.ApplyDefaults(row);
-    if (autoMode) form.ApplyAutoMode(row);
+    grid.SetTextMatrix(row, ColFreq, frqFilter(number));
+    ApplyDefaults(row);
+    if (autoMode) ApplyAutoMode(row);
     ++row;
   }
 }

@@ -504,6 +504,9 @@ class Form1 : public QMainWindow {
   // snapshot before it writes, so Edit > Undo puts the grid back.
   void mnuImport_Click();
   void ImportCsv();
+  // Appends one channel per line that holds a frequency, from the row after
+  // the last used memory row; a file that cannot be read is reported.
+  void ImportGeneric(const std::string& path);
   // The row whose label is `mem` (either case); Rows() when none is.
   int Mem2Row(std::string_view mem) const;
 

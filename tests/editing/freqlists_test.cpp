@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <algorithm>
 
 #include "editing/editing_support.h"
 #include "editing/frmColumns.h"
@@ -47,8 +48,10 @@ TEST_F(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
       {"h\r\n1,156.800,FM,OFF,25 KHz,SIMP,0.000,OFF,88.5,Ch16\r\n2,156.300,FM\r\n",
        5,
        {"156.800|FM|OFF|25 KHz|SIMP|0.000|OFF|88.5|Ch16", "156.300|FM|||||||"}},
-      {"h\r\n1,1,,,,,,,,Rpt, North,x\r\n   \r\n2,2\r\n", 5, {"1||||||||Rpt"}},  // blank line ends
-      {"h\n1,146.000\n2,147.000", 5, {"146.000||||||||", "147.000||||||||"}},   // LF line ends
+      {"h\r\n1,1,,,,,,,,Rpt, North,x\r\n   \r\n2,2\r\n", 5, {"1||||||||Rpt"}},   // blank line ends
+      {"h\n1,146.000\n2,147.000", 5, {"146.000||||||||", "147.000||||||||"}},    // LF line ends
+      {"h\r1,146.000\r2,147.000\r", 5, {"146.000||||||||", "147.000||||||||"}},  // CR line ends
+      {"\xEF\xBB\xBFh\r1,1\r\t\r2,2\r\n", 5, {"1||||||||"}},  // byte-order mark, CR, blank ends
       {"h\r\n1,1\r\n2,2\r\n3,3\r\n", 399, {"1||||||||", "2||||||||"}},
   };
   for (const auto& [file, selected, rows] : cases) {
@@ -80,6 +83,51 @@ TEST_F(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
     if (answer == vbYes) f.form.Undo();
     EXPECT_EQ(f.Cells(), before) << file << answer;
   }
+}
+
+// The menu shows "Air" and "air" for Air.csv and air.csv; each inserts its
+// own list, whatever the case of its ".csv".
+TEST_F(FreqLists, EachMenuItemInsertsItsOwnList) {
+  const std::pair<std::string, std::string> lists[] = {
+      {"AIR.csv", "118.000"}, {"Air.CSV", "119.000"}, {"air.csv", "120.000"}, {"Rail.csv", "1"}};
+  for (const auto& [file, freq] : lists) Write(file, "h\r\n1," + freq + "\r\n");
+  f.form.mnuMemories_Click();
+  int offered = 0;
+  for (QAction* item : f.form.mnuInsertN) {
+    if (!item->isVisible()) continue;
+    ++offered;
+    const std::string name = item->text().toStdString();
+    const auto list = std::find_if(std::begin(lists), std::end(lists), [&](const auto& l) {
+      return l.first.rfind(name + ".", 0) == 0;
+    });
+    ASSERT_NE(list, std::end(lists)) << name;
+    f.form.initgrid();
+    f.Select(5, 5);
+    item->trigger();
+    EXPECT_EQ(f.grid.TextMatrix(5, ColFreq), list->second) << name;
+  }
+  EXPECT_EQ(offered, 4);
+  // A name in another case still finds its list.
+  f.form.initgrid();
+  f.Select(5, 5);
+  f.form.InsertList("RAIL");
+  EXPECT_EQ(f.grid.TextMatrix(5, ColFreq), "1");
+}
+
+// A list that cannot be read is reported and inserts nothing.
+TEST_F(FreqLists, AListThatCannotBeReadIsReported) {
+  Write("List.csv", "h\r\n1,146.000\r\n");
+  const QString path = dir.filePath("CSV/List.csv");
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+  if (QFile readable(path); readable.open(QIODevice::ReadOnly))
+    GTEST_SKIP() << "this user reads files without read permission (root)";
+  f.Use(1, 400);
+  f.Select(10, 10);
+  const std::vector<std::string> before = f.Cells();
+  MsgBoxScript boxes;
+  boxes.Answer(vbOK, "List.csv could not be opened");
+  f.form.InsertList("List");
+  EXPECT_EQ(f.Cells(), before);
 }
 
 TEST_F(VisibleColumns, TheBoxesShowTheStoredStateAndOkStoresAndApplies) {

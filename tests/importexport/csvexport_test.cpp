@@ -14,10 +14,21 @@ namespace {
 class CsvExport : public ExchangeTest {
  protected:
   void SetUp() override {
-    const std::tuple<int, int, const char*> cells[] = {
-        {1, ColFreq, "146.520"},   {1, ColMode, "FM"},  {1, ColComments, "Caf\xE9, \"n\""},
-        {3, ColFreq, "1.000"},  // no mode: unused
-        {401, ColFreq, "118.000"}, {401, ColMode, "AM"}};
+    // Comments with one and several commas, one opening with a quote, one
+    // that is a comma alone; a comma in a middle column too.
+    const std::tuple<int, int, const char*> cells[] = {{1, ColFreq, "146.520"},
+                                                       {1, ColMode, "FM"},
+                                                       {1, ColComments, "Caf\xE9, \"n\""},
+                                                       {2, ColFreq, "162.550"},
+                                                       {2, ColMode, "FM"},
+                                                       {2, ColStep, "12,5 KHz"},
+                                                       {2, ColComments, "NOAA WX, Ch 1, 162,550,"},
+                                                       {3, ColFreq, "1.000"},  // no mode: unused
+                                                       {3, ColComments, "\"a, b"},
+                                                       {400, ColMode, "FM"},
+                                                       {400, ColComments, ","},
+                                                       {401, ColFreq, "118.000"},
+                                                       {401, ColMode, "AM"}};
     for (const auto& [row, col, text] : cells) g_.grid.SetTextMatrix(row, col, text);
   }
   std::string Export(bool number, bool unused, bool quotes) {
@@ -26,32 +37,52 @@ class CsvExport : public ExchangeTest {
 };
 
 TEST_F(CsvExport, TextByteForByte) {
+  // Only the cells that hold a comma are quoted without "Use Quotes".
   EXPECT_EQ(Export(true, false, false),
             "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n"
-            "0-00,146.520,FM,,,,,,,Caf\xE9, \"n\"\r\n0A,118.000,AM,,,,,,,\r\n");
+            "0-00,146.520,FM,,,,,,,\"Caf\xE9, \"n\"\"\r\n"
+            "0-01,162.550,FM,,\"12,5 KHz\",,,,,\"NOAA WX, Ch 1, 162,550,\"\r\n"
+            "7-49,,FM,,,,,,,\",\"\r\n0A,118.000,AM,,,,,,,\r\n");
   EXPECT_EQ(
       Export(false, false, true),
       "\"Freq\",\"Mode\",\"Skip\",\"Step\",\"RPT SH\",\"Shift\",\"TSQL\",\"Tone\","
       "\"Comments\"\r\n\"146.520\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\"Caf\xE9, \"n\"\"\r\n"
+      "\"162.550\",\"FM\",\"\",\"12,5 KHz\",\"\",\"\",\"\",\"\",\"NOAA WX, Ch 1, 162,550,\"\r\n"
+      "\"\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\",\"\r\n"
       "\"118.000\",\"AM\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
   const std::string all = Export(true, true, false);
   EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 451);
-  EXPECT_NE(all.find("\r\n0-02,1.000,,,,,,,,\r\n"), std::string::npos);
+  EXPECT_NE(all.find("\r\n0-02,1.000,,,,,,,,\"\"a, b\"\r\n"), std::string::npos);
   g_.form.initgrid();
   EXPECT_EQ(Export(true, false, false),
             "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n");
 }
 
-TEST_F(CsvExport, RoundTripThroughTheImport) {
-  // Labelled files return to their rows, packed ones fill the top rows; a
-  // comment holding a comma comes back cut at it. Row 401 comes back in `back`.
-  const std::string row401 = Row(401);
-  for (const auto& [number, quotes, back] : {std::tuple{true, true, 401}, {false, false, 2}}) {
-    const std::string text = Export(number, false, quotes) + "\r\n";
+TEST_F(CsvExport, EveryOptionRoundTripsThroughTheImport) {
+  // Labelled files return to their rows, packed ones fill the top rows in
+  // the order they were written; every cell comes back whole, commas and all.
+  std::vector<std::string> before(kGridRows);
+  std::vector<int> used;
+  for (int r = 1; r < kGridRows; ++r) {
+    before[r] = Row(r);
+    if (g_.form.IsRowUsed(r)) used.push_back(r);
+  }
+  for (int options = 0; options < 8; ++options) {
+    const bool number = options & 1, unused = options & 2, quotes = options & 4;
+    const std::string text = Export(number, unused, quotes) + "\r\n";
+    std::vector<std::string> expected(kGridRows, "||||||||");
+    if (unused) {
+      expected = before;
+    } else {
+      for (std::size_t k = 0; k < used.size(); ++k)
+        expected[number ? used[k] : static_cast<int>(k) + 1] = before[used[k]];
+    }
     g_.form.initgrid();
     ImportText(text);
-    EXPECT_EQ(Row(1), "146.520|FM|||||||Caf\xE9") << number;
-    EXPECT_EQ(Row(back), row401) << number;
+    for (int r = 1; r < kGridRows; ++r)
+      EXPECT_EQ(Row(r), expected[r])
+          << "number " << number << " unused " << unused << " quotes " << quotes << " row " << r;
+    g_.form.initgrid();
     SetUp();
   }
 }

@@ -48,6 +48,16 @@ TEST_F(CsvImport, LinesLandInTheirRowsAndNowhereElse) {
       {"unknown label skipped, long line cut",
        kHeader + "\r\n9-99," + kClub + "\r\n0-03," + kClub + ",more\r\n",
        {{4, kClubRow}}},
+      {"quoted fields holding commas keep the later columns in place",
+       kHeader + "\r\n\"0-04\",146.520,\"F,M\",OFF,\"5 KHz\",SIMP,0.000,OFF,88.5,\"WX, Ch 1,\"\r\n",
+       {{5, "146.520|F,M|OFF|5 KHz|SIMP|0.000|OFF|88.5|WX, Ch 1,"}}},
+      {"packed: a quote inside a quoted field stays, one after it ends it",
+       "Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone\r\n"
+       "\"1,5\",\"Caf\xE9, \"n\"\",\"\"\",\"x\",y\",\"z\",\"1\"2\",\"\r\n",
+       {{1, "1,5|Caf\xE9, \"n\"|\"|x|y|z|1\"2||"}}},
+      {"a quote that never closes: the rest splits at every comma",
+       kHeader + "\r\n0-05,\"146.520,FM,\"OFF\"x,5 KHz,SIMP\r\n",
+       {{6, "146.520|FM|OFF\"x|5 KHz|SIMP||||"}}},
   };
   for (const Case& c : cases) {
     g_.form.initgrid();
