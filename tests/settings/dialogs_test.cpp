@@ -66,7 +66,8 @@ TEST(SetMode, EachListShowsAndStoresOnlyItsOwnByteInListOrder) {
   }
 }
 
-// 0xE81 holds CH's copy bit set while CH reads "OFF".
+// 0xE81 holds CH's copy bit set while CH reads "OFF": OK writes CH again
+// and so clears the copy bit, unless CH itself is the value no list shows.
 TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
   const std::vector<std::vector<std::pair<int, int>>> cases = {
       {{0xE69, 9}}, {{0xE60, 3}}, {{0xE67, 2}, {0xE63, 0xFF}}};
@@ -85,7 +86,24 @@ TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
     dialog.Command6->click();
     for (auto [address, value] : bad) EXPECT_EQ(Byte(address), value);
     EXPECT_EQ(Byte(0xE68), 1) << "the list the user changed is stored";
-    EXPECT_EQ(Byte(0xE81), 0xA5) << "CH, left as shown, does not rewrite its copy bit";
+    const bool chBad = std::ranges::any_of(bad, [](auto b) { return b.first == 0xE67; });
+    EXPECT_EQ(Byte(0xE81), chBad ? 0xA5 : 0xA4) << "CH, left as shown, is written again";
+  }
+}
+
+// OK with nothing changed writes every list again: the bytes hold what the
+// lists show, and CH's copy bit follows CH whichever way they disagreed.
+TEST(SetMode, OKWithNoChangeBringsCHsCopyBitInStep) {
+  MsgBoxScript boxes;
+  for (auto [ch, copy, expected] : {std::tuple{0, 0x01, 0x00}, {1, 0xFE, 0xFF}, {1, 0x01, 0x01}}) {
+    ICR2Image.Init();
+    PutByte(0xE67, ch);
+    PutByte(0xE81, copy);
+    ImageBytes before = ICR2Image.GetArry();
+    frmSetMode1 dialog;
+    dialog.Command6->click();
+    before[0xE81] = static_cast<std::uint8_t>(expected);
+    EXPECT_EQ(ICR2Image.GetArry(), before) << ch << " " << copy;
   }
 }
 
