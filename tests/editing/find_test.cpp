@@ -5,6 +5,7 @@
 #include "editing/frmFind.h"
 #include "editing/memorytools_support.h"
 #include "platform/VbTextBox.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -80,6 +81,22 @@ TEST(Find, TheBoxTakesTenCharactersAndTheKeysOfItsMode) {
   int enter = 13;  // a search of its own, typing nothing
   f.find.Text1_KeyPress(enter);
   EXPECT_EQ(std::pair(enter, f.grid.Row()), std::pair(0, 57));
+}
+
+TEST(Find, APasteKeepsWhatTheModeTypes) {
+  const std::tuple<bool, const char*, const char*> cases[] = {
+      {false, "146.52 MHz\r\n", "146.52"},
+      {false, "-1,4x6", "146"},
+      {true, "Air-1, x{}", "Air-1, x{}"},
+      {true, "Ch 16\r\n", "Ch 16"},  // a line break is no key, typed or pasted
+      {true, "a`b~c\u00e9", "abc"},  // the keys tag mode does not take
+  };
+  for (const auto& [byTag, pasted, kept] : cases) {
+    FindForm f(byTag);
+    PasteByKey(*f.find.Text1, QString::fromUtf8(pasted));
+    EXPECT_EQ(f.find.Text1->Text(), kept) << pasted;
+    EXPECT_EQ(f.find.FindStartRow, 0) << "a change, and no search step";
+  }
 }
 
 }  // namespace
