@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <vector>
 
 #include "editing/editing_support.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/ChannelRules.h"
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -185,6 +187,36 @@ TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnEnter) {
   EXPECT_EQ(Column(ColFreq, 5, 6), "146.000|146.500");
   f.form.Undo();
   EXPECT_EQ(f.Cells(), before);
+}
+
+// A paste takes the characters typing takes, and a line break in it is no
+// Enter; Enter on a focused button presses that button alone.
+TEST_F(CleanUp, FillDialogPastesAsTypedAndItsButtonsTakeEnter) {
+  for (bool ok : {true, false}) {
+    f.Use(5, 6);
+    const auto before = f.Cells();
+    f.Select(5, 6);
+    std::string seen;
+    SetModalRunner([&](QDialog& dialog) {
+      auto& d = static_cast<frmFillSelected&>(dialog);
+      d.Text1->selectAll();
+      PasteByKey(*d.Text1, "-146.0 MHz\r\n");
+      d.Text2->selectAll();
+      EXPECT_TRUE(PasteByMenu(*d.Text2, "-abc,5"));
+      seen = d.Text1->Text() + " " + d.Text2->Text() + " " + std::to_string(dialog.result());
+      PressEnter(*(ok ? d.Command1 : d.Command2));
+      return dialog.result();
+    });
+    f.form.mnuFillSelected_Click();
+    SetModalRunner({});
+    EXPECT_EQ(seen, "146.0 5 0");
+    if (ok) {
+      EXPECT_EQ(Column(ColFreq, 5, 6), "146.000|151.000");
+    } else {
+      EXPECT_EQ(f.Cells(), before);
+    }
+    f.form.Undo();
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "editing/frmFind.h"
@@ -97,6 +98,21 @@ TEST(Find, APasteKeepsWhatTheModeTypes) {
     EXPECT_EQ(f.find.Text1->Text(), kept) << pasted;
     EXPECT_EQ(f.find.FindStartRow, 0) << "a change, and no search step";
   }
+}
+
+// Enter in the box and on a focused "Find Next" is one step each; on
+// "Cancel" it closes the dialog.
+TEST(Find, EnterIsOneSearchStepInTheBoxAndOnFindNext) {
+  FindForm f(false);
+  MsgBoxScript boxes;  // no step misses
+  f.find.Text1->SetText("146");
+  PressEnter(*f.find.Text1);
+  EXPECT_EQ(std::pair(f.grid.TopRow(), f.find.FindStartRow), std::pair(3, 4));
+  PressEnter(*f.find.Command1);
+  EXPECT_EQ(std::pair(f.grid.TopRow(), f.find.FindStartRow), std::pair(10, 11));
+  PressEnter(*f.find.Command2);
+  EXPECT_EQ(f.grid.HighLight(), flexHighlightNever);
+  EXPECT_EQ(f.find.FindStartRow, 11);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,11 +11,13 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QVBoxLayout>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/VbComboBox.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
 #include "support/UserInput.h"
@@ -324,6 +327,34 @@ TEST_F(VbControls, PopupsMenuBarOtherWindowsAndClosingAreNoLeave) {
   window.hide();
   EXPECT_EQ(events, Events{});
   EXPECT_TRUE(a.HasFocus());
+}
+
+// ---- command button ------------------------------------------------------------
+
+// Enter (either key) on a focused command button clicks that button alone,
+// and no command button becomes the dialog's default, by showing the dialog
+// or by having had the focus: Enter that a text box leaves to the dialog
+// clicks nothing.
+TEST(VbCommandButtons, EnterClicksTheFocusedButtonAndNothingElse) {
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* step = new VbCommandButton("+", &dialog);
+  auto* box = new VbTextBox(&dialog);
+  auto* ok = new VbCommandButton("OK", &dialog);
+  for (QWidget* w : std::initializer_list<QWidget*>{step, box, ok}) layout->addWidget(w);
+  std::string clicks;
+  QObject::connect(step, &QPushButton::clicked, [&] { clicks += "+"; });
+  QObject::connect(ok, &QPushButton::clicked, [&] { clicks += "ok"; });
+  ASSERT_TRUE(ShowActive(dialog));
+  for (auto [button, key] : {std::pair{step, Qt::Key_Return}, std::pair{ok, Qt::Key_Enter}}) {
+    button->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    SendKey(*button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier, "\r");
+  }
+  box->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), box);
+  PressEnter(*box);
+  EXPECT_EQ(clicks, "+ok");
 }
 
 // ---- combo box -----------------------------------------------------------------

@@ -21,6 +21,7 @@
 #include "settings/frmPriority.h"
 #include "settings/frmSetMode1.h"
 #include "support/PlatformDoubles.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -156,6 +157,18 @@ TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
     EXPECT_TRUE(!step || (dialog.Text1->HasFocus() && dialog.Text1->hasSelectedText() &&
                           dialog.Text1->selectedText() == dialog.Text1->text()));
   }
+  // A paste keeps the digits; Enter on a focused step button steps, and the
+  // dialog's OK does not take it.
+  dialog.Text1->SetText("");
+  PasteByKey(*dialog.Text1, "-5a7,\r\n");
+  EXPECT_EQ(dialog.Text1->Text(), "57");
+  for (QPushButton* button : {dialog.Command2, dialog.Command3, dialog.Command3}) {
+    button->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    PressEnter(*button);
+  }
+  EXPECT_EQ(dialog.Text1->Text(), "56");
+  EXPECT_TRUE(dialog.isVisible());
 }
 
 // An OK'd change is one the exit question asks about.
