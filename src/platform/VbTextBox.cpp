@@ -110,7 +110,27 @@ QString VbTextBox::KeptOfPaste(const QString& pasted) {
 // insert() keeps the limit and the refusals, and replaces a selection.
 void VbTextBox::PasteFiltered(QClipboard::Mode mode) {
   const QString kept = KeptOfPaste(QGuiApplication::clipboard()->text(mode));
-  if (!kept.isEmpty()) insert(kept);
+  if (kept.isEmpty()) return;
+  EndUndoStep();
+  insert(kept);
+  EndUndoStep();
+}
+
+// The toolkit's own paste is an undo step of its own, while insert() joins
+// the typing around it; moving the caret off and back ends a step, and the
+// selection (anchor and caret) is put back as it was.
+void VbTextBox::EndUndoStep() {
+  if (text().isEmpty()) return;
+  const int caret = cursorPosition();
+  const int anchor = !hasSelectedText()          ? caret
+                     : caret == selectionStart() ? selectionEnd()
+                                                 : selectionStart();
+  setCursorPosition(caret == 0 ? 1 : 0);
+  if (anchor == caret) {
+    setCursorPosition(caret);
+  } else {
+    setSelection(anchor, caret - anchor);
+  }
 }
 
 void VbTextBox::OwnKey(QKeyEvent* event) {

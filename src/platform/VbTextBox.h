@@ -55,6 +55,7 @@ class VbTextBox : public VbControl<QLineEdit> {
   // when it puts nothing.
   QString KeptOfPaste(const QString& pasted);
   void PasteFiltered(QClipboard::Mode mode);
+  void EndUndoStep();
   void ApplyLimit(int textLength);
   void ApplyRefusals();
   RefusedCharacters* refused_ = nullptr;

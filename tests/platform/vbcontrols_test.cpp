@@ -259,6 +259,22 @@ TEST_F(VbControls, APasteGoesThroughKeyPressAsTypedCharacters) {
   }
 }
 
+// As with the toolkit's own paste, undo takes back the typing after a
+// paste, then the paste alone, then the typing before it.
+TEST_F(VbControls, APasteIsAnUndoStepOfItsOwn) {
+  dropAscii = 'x';
+  a.SetFocus();
+  Type(a, "12");
+  PasteByKey(a, "3x4");
+  Type(a, "5");
+  std::string shown;
+  for (int undo = 0; undo < 3; ++undo) {
+    SendKey(a, Qt::Key_Z, Qt::ControlModifier, QString(QChar(26)));
+    shown += a.Text() + "|";
+  }
+  EXPECT_EQ(shown, "1234|12||");
+}
+
 TEST_F(VbControls, ABoxWithoutKeyPressPastesEverything) {
   VbTextBox plain(&window);
   plain.setGeometry(10, 70, 100, 24);
