@@ -9,6 +9,7 @@
 #include "image/Val.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbEvents.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
@@ -37,13 +38,12 @@ frmFillSelected::frmFillSelected(Form1& owner) : QDialog(&owner), owner_(owner) 
   Text2 = new VbTextBox(this);
   Text2->setObjectName("Text2");
   Text2->SetText("0.000");
-  Command1 = new QPushButton(QStringLiteral("&OK"), this);
+  // Enter is the boxes' own key (it runs OK as the texts stand); no default
+  // button takes it over.
+  Command1 = new VbCommandButton(QStringLiteral("&OK"), this);
   Command1->setObjectName("Command1");
-  Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+  Command2 = new VbCommandButton(QStringLiteral("&Cancel"), this);
   Command2->setObjectName("Command2");
-  // Enter is the boxes' own key (it runs OK as the texts stand); no button
-  // takes it over.
-  for (QPushButton* button : {Command1, Command2}) button->setAutoDefault(false);
 
   Text1->OnKeyPress = [this](int& KeyAscii) { Text1_KeyPress(KeyAscii); };
   Text2->OnKeyPress = [this](int& KeyAscii) { Text2_KeyPress(KeyAscii); };

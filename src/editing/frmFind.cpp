@@ -13,6 +13,7 @@
 #include "platform/Cp1252.h"
 #include "platform/MSFlexGrid.h"
 #include "platform/MsgBox.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbEvents.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
@@ -39,14 +40,10 @@ frmFind::frmFind(Form1& form) : QDialog(&form), form_(form) {
   Option1 = new QRadioButton(QStringLiteral("Search By Tag"), this);
   Option2 = new QRadioButton(QStringLiteral("Search By Freq"), this);
   Option2->setChecked(true);
-  Command1 = new QPushButton(QStringLiteral("&Find Next"), this);
-  Command2 = new QPushButton(QStringLiteral("&Cancel"), this);
-  // Enter in the search box is one search step of its own; no button takes
-  // it a second time.
-  for (QPushButton* button : {Command1, Command2}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  // Enter in the search box is one search step of its own; no default
+  // button takes it a second time.
+  Command1 = new VbCommandButton(QStringLiteral("&Find Next"), this);
+  Command2 = new VbCommandButton(QStringLiteral("&Cancel"), this);
 
   Text1->OnChange = [this] { Text1_Change(); };
   Text1->OnKeyPress = [this](int& key) { Text1_KeyPress(key); };

@@ -9,13 +9,13 @@
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Globals.h"
 #include "mainwindow/StepCounter.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
 
 QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new VbCommandButton(QString::fromLatin1(caption), parent);
   button->setObjectName(name);
   button->setFixedSize(22, 16);
-  button->setAutoDefault(false);
   return button;
 }
 

@@ -11,7 +11,8 @@ class QPushButton;
 class QRadioButton;
 class VbTextBox;
 
-// The small "+" or "-" button of a counter, which Enter never presses.
+// The small "+" or "-" button of a counter: never the dialog's default
+// button, so Enter presses it only while it has the focus.
 QPushButton* CounterButton(const char* caption, const char* name, QWidget* parent);
 // `font` in Arial: the face of the start dialogs' frame captions and labels.
 QFont ArialLike(QFont font);

@@ -25,6 +25,7 @@
 #include "platform/MSFlexGrid.h"
 #include "platform/Modal.h"
 #include "platform/MsgBox.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbTextBox.h"
 
 namespace {
@@ -72,9 +73,8 @@ frmImportFile::frmImportFile(Form1& owner) : QDialog(&owner), owner_(owner) {
   setWindowTitle("Frequency Import Tool");
 
   for (const ButtonDef& def : kButtons) {
-    auto* button = new QPushButton(QString::fromLatin1(def.caption), this);
+    auto* button = new VbCommandButton(QString::fromLatin1(def.caption), this);
     button->setObjectName(QString::fromLatin1(def.name));
-    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, click = def.click] { (this->*click)(); });
     this->*def.button = button;
   }

@@ -60,7 +60,8 @@ bool IsTabKey(const QKeyEvent& event);
 // Whether a character code is one of the editing shortcuts of a text box
 // (Ctrl+A select all, Ctrl+C copy, Ctrl+V paste, Ctrl+X cut, Ctrl+Z undo)
 // rather than a typed character; key filters that take only some
-// characters let these through.
+// characters let these through (a text box hands what Ctrl+V pastes to the
+// same filter, character by character: see VbTextBox.h).
 bool IsEditingShortcut(int keyAscii);
 
 // A toolkit input widget with the classic focus and key events above.

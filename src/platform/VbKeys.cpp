@@ -86,11 +86,14 @@ int VbKeyAsciiOf(const QKeyEvent& event) {
     default:
       break;
   }
-  const QString text = event.text();
-  if (text.size() != 1) return 0;
-  const std::string bytes = ToCp1252(text);
+  return VbAsciiOf(event.text());
+}
+
+int VbAsciiOf(const QString& character) {
+  if (character.size() != 1) return 0;
+  const std::string bytes = ToCp1252(character);
   if (bytes.size() != 1) return 0;
-  if (bytes[0] == '?' && text[0] != QLatin1Char('?')) return 0;  // not in the code page
+  if (bytes[0] == '?' && character[0] != QLatin1Char('?')) return 0;  // not in the code page
   const int ascii = static_cast<unsigned char>(bytes[0]);
   return ascii == 0 || ascii == 127 ? 0 : ascii;
 }

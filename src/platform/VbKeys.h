@@ -4,6 +4,7 @@
 // state (1 Shift, 2 Ctrl, 4 Alt, added up) and, for keys that type, a
 // character code (a Windows-1252 byte; Ctrl+C is 3, Ctrl+V 22, Ctrl+X 24).
 
+#include <QString>
 #include <Qt>
 
 class QKeyEvent;
@@ -46,3 +47,7 @@ int VbShiftOf(Qt::KeyboardModifiers modifiers);
 // The character the key types, as a Windows-1252 byte (1 to 255); 0 when it
 // types none (arrows, function keys, characters outside the code page).
 int VbKeyAsciiOf(const QKeyEvent& event);
+
+// One character as a Windows-1252 byte (1 to 255); 0 for a text that is not
+// one character of the code page (or is NUL or DEL).
+int VbAsciiOf(const QString& character);

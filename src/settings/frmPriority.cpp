@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/StepCounter.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbEvents.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
@@ -16,9 +17,8 @@ namespace {
 constexpr int kBoxLength = 4;
 
 QPushButton* StepButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new VbCommandButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
   button->setFixedSize(24, 16);
   return button;
 }

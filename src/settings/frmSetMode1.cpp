@@ -95,18 +95,15 @@ void frmSetMode1::Form_Load() {
 void frmSetMode1::LoadAll() {
   for (int i = 0; i < kListCount; ++i) {
     SelectStoredValue(*Lists[i], (ICR2Image.*kLists[i].get)(), kLists[i].label);
-    loaded_[i] = Lists[i]->Text();
   }
 }
 
-// Only the lists the user changed are written: a list that could not show
-// its value has no text to write, and writing an untouched CH again would
-// rewrite the copy the radio keeps of it in another byte.
+// Every list is written, changed or not: writing CH again also brings the
+// copy the radio keeps of it in 0xE81 back in step. A list that could not
+// show its value has an empty text, which its setter ignores, so that byte
+// stays as it was.
 void frmSetMode1::SaveAll() {
-  for (int i = 0; i < kListCount; ++i) {
-    const std::string text = Lists[i]->Text();
-    if (text != loaded_[i]) (ICR2Image.*kLists[i].set)(text);
-  }
+  for (int i = 0; i < kListCount; ++i) (ICR2Image.*kLists[i].set)(Lists[i]->Text());
 }
 
 void frmSetMode1::Command6_Click() {

@@ -1,7 +1,7 @@
 #pragma once
 // The "Set Mode" dialog (IC-R2 Settings > Set Mode...): thirteen of the
 // receiver's set-mode settings, each a pick-only list filled from the image's
-// option list and showing the image's value. OK stores what the user changed.
+// option list and showing the image's value. OK stores every list again.
 
 #include <array>
 
@@ -19,7 +19,7 @@ class frmSetMode1 : public SettingsDialog {
   // Selects each list's stored value; a value a list cannot show gets one
   // "ERROR" box and leaves that list without a selection.
   void LoadAll();
-  // Hands each list the user changed to its setter.
+  // Hands every list's text to its setter, changed or not.
   void SaveAll();
   void Command6_Click() override;
 
@@ -28,8 +28,4 @@ class frmSetMode1 : public SettingsDialog {
   // The lists in the order of the settings table (Combo1 ... Combo10,
   // Combo12, Combo13, Combo14).
   std::array<VbComboBox*, kListCount> Lists{};
-
- private:
-  // The text each list showed after LoadAll.
-  std::array<std::string, kListCount> loaded_;
 };

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <vector>
 
 #include "editing/editing_support.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/ChannelRules.h"
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -154,37 +156,73 @@ TEST_F(CleanUp, FillSelectedKeepsTheSeriesOnTheRasterAndWithinTheLimits) {
   }
 }
 
-TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnEnter) {
-  f.Use(5, 6);
-  const auto before = f.Cells();
+// Fill Selected opened over rows 5 and 6, worked by `use` as the user
+// would; what `use` saw.
+template <typename Use>
+std::string RunFillDialog(GridForm& f, Use use) {
   f.Select(5, 6);
   std::string seen;
   SetModalRunner([&](QDialog& dialog) {
-    auto& d = static_cast<frmFillSelected&>(dialog);
-    seen = d.Text1->Text() + " " + d.Text2->Text() + " ";
+    seen = use(static_cast<frmFillSelected&>(dialog));
+    return dialog.result();
+  });
+  f.form.mnuFillSelected_Click();
+  SetModalRunner({});
+  return seen;
+}
+
+TEST_F(CleanUp, FillDialogFiltersKeysNormalisesBoxesAndFillsOnEnter) {
+  f.Use(5, 6);
+  const auto before = f.Cells();
+  const std::string seen = RunFillDialog(f, [](frmFillSelected& d) {
+    std::string shown = d.Text1->Text() + " " + d.Text2->Text() + " ";
     for (int key : {'a', '-', ',', ' ', '5', '.', '\b'}) {
       d.Text2_KeyPress(key);
-      if (key != 0) seen += static_cast<char>(key);
+      if (key != 0) shown += static_cast<char>(key);
     }
     for (const char* typed : {"146", "0.1", "2000"}) {
       d.Text1->SetText(typed);
       d.Text2->SetText(typed);
       d.Text1_LostFocus();
       d.Text2_LostFocus();
-      seen += "|" + d.Text1->Text() + " " + d.Text2->Text();
+      shown += "|" + d.Text1->Text() + " " + d.Text2->Text();
     }
     d.Text1->SetText("146");  // Enter before leaving the box
     d.Text2->SetText("0.5");
     int enter = 13;
     d.Text1_KeyPress(enter);
-    return dialog.result();
+    return shown;
   });
-  f.form.mnuFillSelected_Click();
-  SetModalRunner({});
   EXPECT_EQ(seen, "0.495 0.000 5.\b|146.000 146.000|0.495 0.100|1599.995 1599.995");
   EXPECT_EQ(Column(ColFreq, 5, 6), "146.000|146.500");
   f.form.Undo();
   EXPECT_EQ(f.Cells(), before);
+}
+
+// A paste takes the characters typing takes, and a line break in it is no
+// Enter; Enter on a focused button presses that button alone.
+TEST_F(CleanUp, FillDialogPastesAsTypedAndItsButtonsTakeEnter) {
+  for (bool ok : {true, false}) {
+    f.Use(5, 6);
+    const auto before = f.Cells();
+    const std::string seen = RunFillDialog(f, [ok](frmFillSelected& d) {
+      d.Text1->selectAll();
+      PasteByKey(*d.Text1, "-146.0 MHz\r\n");
+      d.Text2->selectAll();
+      EXPECT_TRUE(PasteByMenu(*d.Text2, "-abc,5"));
+      const std::string shown =
+          d.Text1->Text() + " " + d.Text2->Text() + " " + std::to_string(d.result());
+      PressEnter(*(ok ? d.Command1 : d.Command2));
+      return shown;
+    });
+    EXPECT_EQ(seen, "146.0 5 0");
+    if (ok) {
+      EXPECT_EQ(Column(ColFreq, 5, 6), "146.000|151.000");
+    } else {
+      EXPECT_EQ(f.Cells(), before);
+    }
+    f.form.Undo();
+  }
 }
 
 }  // namespace

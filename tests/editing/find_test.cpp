@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "editing/frmFind.h"
 #include "editing/memorytools_support.h"
 #include "platform/VbTextBox.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -80,6 +82,37 @@ TEST(Find, TheBoxTakesTenCharactersAndTheKeysOfItsMode) {
   int enter = 13;  // a search of its own, typing nothing
   f.find.Text1_KeyPress(enter);
   EXPECT_EQ(std::pair(enter, f.grid.Row()), std::pair(0, 57));
+}
+
+TEST(Find, APasteKeepsWhatTheModeTypes) {
+  const std::tuple<bool, const char*, const char*> cases[] = {
+      {false, "146.52 MHz\r\n", "146.52"},
+      {false, "-1,4x6", "146"},
+      {true, "Air-1, x{}", "Air-1, x{}"},
+      {true, "Ch 16\r\n", "Ch 16"},  // a line break is no key, typed or pasted
+      {true, "a`b~c\u00e9", "abc"},  // the keys tag mode does not take
+  };
+  for (const auto& [byTag, pasted, kept] : cases) {
+    FindForm f(byTag);
+    PasteByKey(*f.find.Text1, QString::fromUtf8(pasted));
+    EXPECT_EQ(f.find.Text1->Text(), kept) << pasted;
+    EXPECT_EQ(f.find.FindStartRow, 0) << "a change, and no search step";
+  }
+}
+
+// Enter in the box and on a focused "Find Next" is one step each; on
+// "Cancel" it closes the dialog.
+TEST(Find, EnterIsOneSearchStepInTheBoxAndOnFindNext) {
+  FindForm f(false);
+  MsgBoxScript boxes;  // no step misses
+  f.find.Text1->SetText("146");
+  PressEnter(*f.find.Text1);
+  EXPECT_EQ(std::pair(f.grid.TopRow(), f.find.FindStartRow), std::pair(3, 4));
+  PressEnter(*f.find.Command1);
+  EXPECT_EQ(std::pair(f.grid.TopRow(), f.find.FindStartRow), std::pair(10, 11));
+  PressEnter(*f.find.Command2);
+  EXPECT_EQ(f.grid.HighLight(), flexHighlightNever);
+  EXPECT_EQ(f.find.FindStartRow, 11);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "editor_support.h"
 #include "platform/Settings.h"
+#include "support/UserInput.h"
 
 namespace editor_test {
 namespace {
@@ -230,6 +231,10 @@ TEST_F(AltPanel, RowNumberBox) {
     EXPECT_EQ(AltRow, c.row) << c.typed;
     EXPECT_EQ(form->Text2->Text(), c.shown) << c.typed;
   }
+  // A paste keeps the digits, and a line break in it is no Enter.
+  TypeInto(form->Text2, "");
+  PasteByKey(*form->Text2, "7a.1\r");
+  EXPECT_EQ(std::pair(form->Text2->Text(), AltRow), std::pair(std::string("71"), 45));
   Show(401);
   EXPECT_EQ(form->Label12->text(), "0A");
   EXPECT_EQ(Cell(3, ColComments), "three");

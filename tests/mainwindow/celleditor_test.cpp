@@ -10,6 +10,7 @@
 
 #include "editor_support.h"
 #include "platform/VbKeys.h"
+#include "support/UserInput.h"
 
 namespace editor_test {
 namespace {
@@ -300,6 +301,32 @@ TEST_F(CellEditor, TabLeavingAFreqCellAppliesItsRules) {
   Leave();
   EXPECT_EQ(Cell(17, ColMode), "AM");
   EXPECT_EQ(Cell(16, ColComments), "x");
+}
+
+// A paste into an editor over a filled cell replaces the cell's text with
+// what the column's keys take; the line breaks and quotes a comment refuses
+// refuse the paste whole, in every column.
+TEST_F(CellEditor, APasteKeepsWhatTheColumnTypes) {
+  const struct {
+    int col;
+    const char* pasted;
+    const char* editor;
+    const char* cell;
+  } cases[] = {{ColFreq, "-14652,x", "14652", "146.520"},
+               {ColShift, "-0,6 MHz", "06", "6.000"},
+               {ColComments, "Air-1, x`~", "Air-1, x`~", "Air-1, x`~"},
+               {ColComments, "a\"b", "old", "old"},
+               {ColFreq, "146.52\r\n", "10.430", "10.430"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pasted);
+    Put(3, With(Channel("10.430", "AM", "5 KHz", "old"), ColShift, "0.600"));
+    Open(3, c.col);
+    PasteByKey(*form->TxtGrid, c.pasted);
+    EXPECT_EQ(form->TxtGrid->Text(), c.editor);
+    EXPECT_TRUE(form->TxtGrid->Visible()) << "no Enter";
+    Leave();
+    EXPECT_EQ(Cell(3, c.col), c.cell);
+  }
 }
 
 TEST_F(CellEditor, ScanEdgePairsShareTheirComments) {

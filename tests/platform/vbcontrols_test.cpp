@@ -3,21 +3,36 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QVBoxLayout>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/VbComboBox.h"
+#include "platform/VbCommandButton.h"
 #include "platform/VbKeys.h"
 #include "platform/VbTextBox.h"
+#include "support/UserInput.h"
 
 namespace {
+
+bool ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  QElapsedTimer wait;
+  wait.start();
+  while (QApplication::activeWindow() != &window && wait.elapsed() < 2000)
+    QApplication::processEvents();
+  return QApplication::activeWindow() == &window;
+}
 
 // A shown, active window holding two text boxes, two combos and a button,
 // every event of the controls written to `events` in the order it ran.
@@ -38,13 +53,7 @@ class VbControls : public ::testing::Test {
     Record(b, "b");
     Record(combo, "combo");
     combo.OnClick = [this] { events.push_back("combo click " + combo.Text()); };
-    window.show();
-    window.activateWindow();
-    QElapsedTimer wait;
-    wait.start();
-    while (QApplication::activeWindow() != &window && wait.elapsed() < 2000)
-      QApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), &window);
+    ASSERT_TRUE(ShowActive(window));
   }
 
   template <typename Control>
@@ -157,6 +166,127 @@ TEST_F(VbControls, Cp1252OnlyRefusesWhatTheCodePageCannotHold) {
   }
 }
 
+// The ways of pasting into a text box.
+enum class Paste { CtrlV, ShiftInsert, Menu, Drop };
+
+void PasteInto(VbTextBox& box, Paste way, const QString& text) {
+  switch (way) {
+    case Paste::CtrlV:
+      PasteByKey(box, text);
+      break;
+    case Paste::ShiftInsert:
+      QApplication::clipboard()->setText(text);
+      SendKey(box, Qt::Key_Insert, Qt::ShiftModifier);
+      break;
+    case Paste::Menu:
+      ASSERT_TRUE(PasteByMenu(box, text));
+      break;
+    case Paste::Drop: {  // at the end of the text; a drop goes where the drag entered
+      QMimeData data;
+      data.setText(text);
+      const QPoint end(box.width() - 2, box.height() / 2);
+      QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&box, &enter);
+      QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&box, &drop);
+      break;
+    }
+  }
+}
+
+// Box a's KeyPress drops `dropAscii` and types 'Z' for 'y'; it holds "12"
+// with the caret at the end before each paste.
+TEST_F(VbControls, APasteGoesThroughKeyPressAsTypedCharacters) {
+  struct Case {
+    Paste way;
+    const char* pasted;
+    const char* shown;
+    int drop = 'x';
+    int limit = 0;
+    const char* refused = "";
+  };
+  const Case cases[] = {
+      {Paste::CtrlV, "axyb", "12aZb"},
+      {Paste::ShiftInsert, "axyb", "12aZb"},
+      {Paste::Menu, "axyb", "12aZb"},
+      {Paste::Drop, "axyb", "12aZb"},
+      // Line breaks and tabs are not handed on as keys (no Enter runs) and
+      // stay out; so do characters the code page cannot hold.
+      {Paste::CtrlV, "3\r\n4\t5", "12345"},
+      {Paste::Drop, "3\n4", "1234"},
+      {Paste::Menu, "a\u2603\U0001F600b", "12ab"},
+      // Nothing kept: no change at all.
+      {Paste::CtrlV, "xxx", "12"},
+      {Paste::Drop, "x", "12"},
+      // The limit cuts what the filter kept.
+      {Paste::CtrlV, "axaxbc", "12aa", 'x', 4},
+      // A refused character refuses the paste whole, even one the filter drops.
+      {Paste::Menu, "a\"b", "12", '"', 0, "\""},
+      {Paste::CtrlV, "ab", "12ab", '"', 0, "\""},
+      // A filter that drops Ctrl+V itself takes no paste by that key; its
+      // menu's Paste still goes through it.
+      {Paste::CtrlV, "axb", "12", 22},
+      {Paste::Menu, "axb", "12axb", 22},
+  };
+  for (const Case& c : cases) {
+    const QString pasted = QString::fromUtf8(c.pasted);
+    SCOPED_TRACE(pasted.toStdString() + " way " + std::to_string(static_cast<int>(c.way)));
+    a.SetRefusedCharacters(c.refused);
+    a.SetMaxLength(c.limit);
+    a.SetText("12");
+    a.end(false);
+    a.SetFocus();
+    dropAscii = c.drop;
+    swapFrom = 'y';
+    swapTo = 'Z';
+    events.clear();
+    PasteInto(a, c.way, pasted);
+    EXPECT_EQ(a.Text(), c.shown);
+    // Each character the filter was asked about, once and in order.
+    std::string asked;
+    int changes = 0;
+    for (const std::string& e : events) {
+      if (e.starts_with("a press ") && e != "a press 22") asked += char(std::stoi(e.substr(8)));
+      changes += e.starts_with("a change");
+    }
+    std::string handable;
+    for (QChar ch : pasted)
+      if (ch.unicode() >= 32 && ch.unicode() < 127) handable += char(ch.unicode());
+    const bool refusedWhole = *c.refused && pasted.contains(QLatin1String(c.refused));
+    const bool keyDropped = c.way == Paste::CtrlV && c.drop == 22;
+    EXPECT_EQ(asked, refusedWhole || keyDropped ? "" : handable);
+    EXPECT_EQ(changes, std::string(c.shown) == "12" ? 0 : 1);
+  }
+}
+
+// As with the toolkit's own paste, undo takes back the typing after a
+// paste, then the paste alone, then the typing before it.
+TEST_F(VbControls, APasteIsAnUndoStepOfItsOwn) {
+  dropAscii = 'x';
+  a.SetFocus();
+  Type(a, "12");
+  PasteByKey(a, "3x4");
+  Type(a, "5");
+  std::string shown;
+  for (int undo = 0; undo < 3; ++undo) {
+    SendKey(a, Qt::Key_Z, Qt::ControlModifier, QString(QChar(26)));
+    shown += a.Text() + "|";
+  }
+  EXPECT_EQ(shown, "1234|12||");
+}
+
+TEST_F(VbControls, ABoxWithoutKeyPressPastesEverything) {
+  VbTextBox plain(&window);
+  plain.setGeometry(10, 70, 100, 24);
+  plain.show();
+  for (Paste way : {Paste::CtrlV, Paste::ShiftInsert, Paste::Menu, Paste::Drop}) {
+    plain.SetText("");
+    plain.SetFocus();
+    PasteInto(plain, way, "-1\n,x");
+    EXPECT_EQ(plain.Text(), "-1\n,x") << static_cast<int>(way);
+  }
+}
+
 TEST_F(VbControls, LengthLimitStopsTypingButNeverCutsAText) {
   a.SetText("a comment of 24 letters.");
   a.SetFocus();
@@ -213,6 +343,34 @@ TEST_F(VbControls, PopupsMenuBarOtherWindowsAndClosingAreNoLeave) {
   window.hide();
   EXPECT_EQ(events, Events{});
   EXPECT_TRUE(a.HasFocus());
+}
+
+// ---- command button ------------------------------------------------------------
+
+// Enter (either key) on a focused command button clicks that button alone,
+// and no command button becomes the dialog's default, by showing the dialog
+// or by having had the focus: Enter that a text box leaves to the dialog
+// clicks nothing.
+TEST(VbCommandButtons, EnterClicksTheFocusedButtonAndNothingElse) {
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* step = new VbCommandButton("+", &dialog);
+  auto* box = new VbTextBox(&dialog);
+  auto* ok = new VbCommandButton("OK", &dialog);
+  for (QWidget* w : std::initializer_list<QWidget*>{step, box, ok}) layout->addWidget(w);
+  std::string clicks;
+  QObject::connect(step, &QPushButton::clicked, [&] { clicks += "+"; });
+  QObject::connect(ok, &QPushButton::clicked, [&] { clicks += "ok"; });
+  ASSERT_TRUE(ShowActive(dialog));
+  for (auto [button, key] : {std::pair{step, Qt::Key_Return}, std::pair{ok, Qt::Key_Enter}}) {
+    button->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    SendKey(*button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier, "\r");
+  }
+  box->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), box);
+  PressEnter(*box);
+  EXPECT_EQ(clicks, "+ok");
 }
 
 // ---- combo box -----------------------------------------------------------------

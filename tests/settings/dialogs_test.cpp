@@ -21,6 +21,7 @@
 #include "settings/frmPriority.h"
 #include "settings/frmSetMode1.h"
 #include "support/PlatformDoubles.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -66,7 +67,8 @@ TEST(SetMode, EachListShowsAndStoresOnlyItsOwnByteInListOrder) {
   }
 }
 
-// 0xE81 holds CH's copy bit set while CH reads "OFF".
+// 0xE81 holds CH's copy bit set while CH reads "OFF": OK writes CH again
+// and so clears the copy bit, unless CH itself is the value no list shows.
 TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
   const std::vector<std::vector<std::pair<int, int>>> cases = {
       {{0xE69, 9}}, {{0xE60, 3}}, {{0xE67, 2}, {0xE63, 0xFF}}};
@@ -85,7 +87,24 @@ TEST(SetMode, AValueNoListCanShowGetsOneBoxEachAndStaysThroughOK) {
     dialog.Command6->click();
     for (auto [address, value] : bad) EXPECT_EQ(Byte(address), value);
     EXPECT_EQ(Byte(0xE68), 1) << "the list the user changed is stored";
-    EXPECT_EQ(Byte(0xE81), 0xA5) << "CH, left as shown, does not rewrite its copy bit";
+    const bool chBad = std::ranges::any_of(bad, [](auto b) { return b.first == 0xE67; });
+    EXPECT_EQ(Byte(0xE81), chBad ? 0xA5 : 0xA4) << "CH, left as shown, is written again";
+  }
+}
+
+// OK with nothing changed writes every list again: the bytes hold what the
+// lists show, and CH's copy bit follows CH whichever way they disagreed.
+TEST(SetMode, OKWithNoChangeBringsCHsCopyBitInStep) {
+  MsgBoxScript boxes;
+  for (auto [ch, copy, expected] : {std::tuple{0, 0x01, 0x00}, {1, 0xFE, 0xFF}, {1, 0x01, 0x01}}) {
+    ICR2Image.Init();
+    PutByte(0xE67, ch);
+    PutByte(0xE81, copy);
+    ImageBytes before = ICR2Image.GetArry();
+    frmSetMode1 dialog;
+    dialog.Command6->click();
+    before[0xE81] = static_cast<std::uint8_t>(expected);
+    EXPECT_EQ(ICR2Image.GetArry(), before) << ch << " " << copy;
   }
 }
 
@@ -138,6 +157,18 @@ TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
     EXPECT_TRUE(!step || (dialog.Text1->HasFocus() && dialog.Text1->hasSelectedText() &&
                           dialog.Text1->selectedText() == dialog.Text1->text()));
   }
+  // A paste keeps the digits; Enter on a focused step button steps, and the
+  // dialog's OK does not take it.
+  dialog.Text1->SetText("");
+  PasteByKey(*dialog.Text1, "-5a7,\r\n");
+  EXPECT_EQ(dialog.Text1->Text(), "57");
+  for (QPushButton* button : {dialog.Command2, dialog.Command3, dialog.Command3}) {
+    button->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    PressEnter(*button);
+  }
+  EXPECT_EQ(dialog.Text1->Text(), "56");
+  EXPECT_TRUE(dialog.isVisible());
 }
 
 // An OK'd change is one the exit question asks about.
