@@ -66,16 +66,22 @@ FileResult WriteFileReplacing(const std::string& path, std::string_view bytes) {
 
 TextLines SplitLines(std::string_view text) {
   TextLines result;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    result.lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  for (std::size_t start = 0; start < text.size();) {
+    const LineAt at = NextLine(text, start);
+    result.lines.push_back(at.line);
+    start = at.next;
   }
-  result.lastTerminated = start == text.size() && !text.empty();
-  if (start < text.size()) result.lines.push_back(text.substr(start));
+  result.lastTerminated = !text.empty() && (text.back() == '\r' || text.back() == '\n');
   return result;
+}
+
+LineAt NextLine(std::string_view text, std::size_t start) {
+  // A plain loop: find_first_of looks each byte up in the set of two.
+  std::size_t end = start;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  if (end == text.size()) return {text.substr(start), text.size()};
+  const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  return {text.substr(start, end - start), end + (crLf ? 2 : 1)};
 }
 
 std::string OneLine(std::string_view text) {

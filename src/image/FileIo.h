@@ -31,6 +31,13 @@ struct TextLines {
   bool lastTerminated = false;
 };
 TextLines SplitLines(std::string_view text);
+// The line that starts at byte `start` of the text (before its end), and
+// where the next line starts.
+struct LineAt {
+  std::string_view line;
+  std::size_t next;
+};
+LineAt NextLine(std::string_view text, std::size_t start);
 
 // The text with each CR and LF replaced by a blank, for a comment written
 // inside one line of a file.

@@ -14,9 +14,11 @@ struct TextFileLines {
   std::string error;  // why the file could not be read, as message box text
 };
 
-// The lines of a text, after the byte-order mark.
+// The lines of a text, after the byte-order mark. The text is Windows-1252
+// already (clipboard text is converted where it arrives).
 std::vector<std::string> TextLinesOf(std::string_view text);
 
-// The lines of a file; a file that cannot be opened or read gives ok false
-// and a sentence naming it.
+// The lines of a file. A file in UTF-8 (see FileTextInCp1252) is turned into
+// Windows-1252; any other file is read as Windows-1252. A file that cannot be
+// opened or read gives ok false and a sentence naming it.
 TextFileLines ReadTextFileLines(const std::string& path);
