@@ -4,7 +4,24 @@
 #include <fstream>
 #include <system_error>
 
-FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize) {
+namespace {
+
+std::string TooLargeMessage(const std::string& path, std::uintmax_t size, const FileLimit& limit) {
+  return "The file " + path + " is too large to read: it holds " + std::to_string(size) +
+         " bytes, more than the " + std::to_string(limit.maxSize) + " bytes (" +
+         std::to_string(limit.maxSize / (1024 * 1024)) + " MiB) that " + limit.kind + " may hold.";
+}
+
+}  // namespace
+
+std::string FileTooLarge(const std::string& path, const FileLimit& limit) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size <= limit.maxSize) return {};
+  return TooLargeMessage(path, size, limit);
+}
+
+FileBytes ReadFileBytes(const std::string& path, const FileLimit& limit) {
   FileBytes file;
   std::error_code error;
   if (path.empty() || std::filesystem::is_directory(path, error)) {
@@ -23,8 +40,8 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize) {
     file.error = "The file " + path + " could not be read.";
     return file;
   }
-  if (static_cast<std::uintmax_t>(size) > maxSize) {
-    file.error = "The file " + path + " is too large to be an IC-R2 image file.";
+  if (static_cast<std::uintmax_t>(size) > limit.maxSize) {
+    file.error = TooLargeMessage(path, static_cast<std::uintmax_t>(size), limit);
     return file;
   }
   file.bytes.resize(static_cast<std::size_t>(size));

@@ -1,7 +1,5 @@
 #include "importexport/TextFile.h"
 
-#include <limits>
-
 #include "image/CodePage.h"
 #include "image/FileIo.h"
 #include "mainwindow/Form1Shared.h"
@@ -15,11 +13,12 @@ std::string_view WithoutBom(std::string_view text) {
   return text;
 }
 
-std::vector<std::string> LinesOf(std::string_view text) {
+std::vector<std::string> LinesOf(std::string_view text, std::size_t maxLines) {
   // Counted first, so the lines take exactly the room they need: a file of
   // bare line ends is millions of empty lines.
   std::size_t count = 0;
-  for (std::size_t at = 0; at < text.size(); at = NextLine(text, at).next) ++count;
+  for (std::size_t at = 0; at < text.size() && count < maxLines; at = NextLine(text, at).next)
+    ++count;
   std::vector<std::string> lines;
   lines.reserve(count);
   for (std::size_t at = 0; lines.size() < count;) {
@@ -32,11 +31,12 @@ std::vector<std::string> LinesOf(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string> TextLinesOf(std::string_view text) { return LinesOf(WithoutBom(text)); }
+std::vector<std::string> TextLinesOf(std::string_view text) {
+  return LinesOf(WithoutBom(text), std::numeric_limits<std::size_t>::max());
+}
 
-TextFileLines ReadTextFileLines(const std::string& path) {
-  // Text files have no size limit of their own.
-  FileBytes read = ReadFileBytes(path, std::numeric_limits<std::size_t>::max());
+TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
+  FileBytes read = ReadFileBytes(path, kTextFileLimit);
   TextFileLines file;
   file.ok = read.ok;
   // The message names the file by its native path; boxes take code-page bytes.
@@ -46,6 +46,6 @@ TextFileLines ReadTextFileLines(const std::string& path) {
   // into a '?' before plain ASCII text; before Windows-1252 text it goes too.
   if (std::string_view(read.bytes).starts_with(kUtf8Bom)) read.bytes.erase(0, kUtf8Bom.size());
   const std::string text = FileTextInCp1252(std::move(read.bytes));
-  file.lines = LinesOf(text);
+  file.lines = LinesOf(text, maxLines);
   return file;
 }

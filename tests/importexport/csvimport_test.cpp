@@ -1,12 +1,13 @@
 // File > Import From .CSV: the own layout back into its rows, any other text
 // as one frequency a line, and files that are not as expected; how every
-// text import reads UTF-8.
+// text import reads UTF-8 and files too large to be text.
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
+#include <filesystem>
 #include <functional>
 
 #include "importexport/exchange_support.h"
@@ -150,7 +151,8 @@ TEST_F(CsvImport, ImportsUnderTheAlternatePanelShowTheImportedRow) {
 }
 
 // Every text import reads its file alike: UTF-8 as its characters in the
-// code page, anything else as Windows-1252 unchanged.
+// code page, anything else as Windows-1252 unchanged, and a file larger than
+// any text file refused by name, size and limit before it is read.
 class TextImports : public ExchangeTest {
  protected:
   struct Import {
@@ -224,6 +226,33 @@ TEST_F(TextImports, Utf8FilesAreReadAsTheirCharactersAndOthersAsTheyStand) {
         import.run(Write("in.txt", mark + import.file(comment)));
         EXPECT_EQ(import.comment(), read);
       }
+    }
+  }
+}
+
+TEST_F(TextImports, FilesTooLargeForTextAreRefusedBeforeTheyAreRead) {
+  g_.Use(1, 3);
+  const auto before = g_.Cells();
+  const std::uintmax_t limit = kTextFileLimit.maxSize;
+  const std::pair<std::uintmax_t, std::string> cases[] = {
+      {limit, ""},  // read: one line of NULs, which holds no frequency
+      {limit + 1, "holds 67108865 bytes, more than the 67108864 bytes (64 MiB) that a text file"},
+      {std::uintmax_t{100} << 30,
+       "holds 107374182400 bytes, more than the 67108864 bytes (64 MiB) that a text file"},
+  };
+  const std::vector<Import> imports = Imports();
+  for (const Import& import : imports) {
+    for (const auto& [size, said] : cases) {
+      // The imports share their reader: reading a whole 64 MiB once is enough.
+      if (said.empty() && &import != &imports[0]) continue;
+      SCOPED_TRACE(std::string(import.what) + " " + std::to_string(size));
+      const std::string path = Write("huge.txt", "");
+      std::filesystem::resize_file(path, size);  // sparse: no disk, no memory
+      if (!said.empty()) boxes_.Answer(vbOK, path + " is too large to read: it " + said);
+      import.run(path);
+      EXPECT_EQ(boxes_.Pending(), 0u);
+      EXPECT_EQ(g_.Cells(), before);
+      EXPECT_EQ(tool_.List1->count(), 0);
     }
   }
 }
