@@ -42,6 +42,7 @@ FileBytes ReadFileBytes(const std::string& path, const FileLimit& limit) {
   }
   if (static_cast<std::uintmax_t>(size) > limit.maxSize) {
     file.error = TooLargeMessage(path, static_cast<std::uintmax_t>(size), limit);
+    file.tooLarge = true;
     return file;
   }
   file.bytes.resize(static_cast<std::size_t>(size));

@@ -14,6 +14,7 @@ struct FileBytes {
   bool ok = false;
   std::string bytes;
   std::string error;
+  bool tooLarge = false;  // refused for its size, unread
 };
 // The largest file a reader takes in, and what such a file is, for the
 // message that refuses a bigger one. A file is measured before it is read,
