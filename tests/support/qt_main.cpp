@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "platform/Application.h"
 #include "platform/Runtime.h"
 
 namespace {
@@ -26,9 +26,11 @@ class OwnProgramFolder : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
+// The program's own application object, so that events reach every test as
+// they reach the program.
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new OwnProgramFolder);
   return RUN_ALL_TESTS();

@@ -1,0 +1,68 @@
+// A command that runs out of memory is stopped and reported; the program,
+// and the events after it, go on.
+
+#include "platform/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <new>
+
+#include "support/PlatformDoubles.h"
+
+namespace {
+
+constexpr const char* kOutOfMemory =
+    "There is not enough memory to finish this command, so it has been stopped.";
+
+// The tests run under the program's own application object.
+TEST(Application, CommandsOutOfMemoryAreReportedAndTheProgramGoesOn) {
+  ASSERT_NE(dynamic_cast<Application*>(QCoreApplication::instance()), nullptr);
+  QPushButton button("&Import");
+  int runs = 0;
+  bool fail = true;
+  QObject::connect(&button, &QPushButton::clicked, [&] {
+    ++runs;
+    if (fail) throw std::bad_alloc();
+  });
+  const auto press = [&] {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, " ");
+      QCoreApplication::sendEvent(&button, &key);
+    }
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> deliver;
+  };
+  const Case cases[] = {
+      {"a key on a button", press},
+      {"a timer",
+       [&] {
+         QTimer::singleShot(0, &button, [&] { button.click(); });
+         QCoreApplication::processEvents();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MsgBoxScript boxes;
+    boxes.Answer(vbOK, kOutOfMemory);
+    const int before = runs;
+    fail = true;
+    c.deliver();
+    ASSERT_EQ(runs, before + 1);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].title, "IC-R2 Kestrane");
+    EXPECT_EQ(boxes.Calls()[0].Icon(), vbExclamation);
+    // The next command runs as usual, without a box.
+    fail = false;
+    c.deliver();
+    EXPECT_EQ(runs, before + 2);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+  }
+}
+
+}  // namespace
