@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -45,7 +46,15 @@ FileBytes ReadFileBytes(const std::string& path, const FileLimit& limit) {
     file.tooLarge = true;
     return file;
   }
-  file.bytes.resize(static_cast<std::size_t>(size));
+  // Within the limit a file may still not fit in what memory is left: that
+  // is a file that cannot be read, not the end of the program.
+  try {
+    file.bytes.resize(static_cast<std::size_t>(size));
+  } catch (const std::bad_alloc&) {
+    file.error = "The file " + path + " could not be read: there is not enough memory for its " +
+                 std::to_string(size) + " bytes.";
+    return file;
+  }
   in.read(file.bytes.data(), size);
   if (in.gcount() != size) {
     file.error = "The file " + path + " could not be read.";

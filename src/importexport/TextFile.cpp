@@ -1,5 +1,7 @@
 #include "importexport/TextFile.h"
 
+#include <new>
+
 #include "image/CodePage.h"
 #include "image/FileIo.h"
 #include "mainwindow/Form1Shared.h"
@@ -46,6 +48,14 @@ TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
   // into a '?' before plain ASCII text; before Windows-1252 text it goes too.
   if (std::string_view(read.bytes).starts_with(kUtf8Bom)) read.bytes.erase(0, kUtf8Bom.size());
   const std::string text = FileTextInCp1252(std::move(read.bytes));
-  file.lines = LinesOf(text, maxLines);
+  // Short lines cost more than their bytes: a file of millions of them may
+  // not fit where its bytes did.
+  try {
+    file.lines = LinesOf(text, maxLines);
+  } catch (const std::bad_alloc&) {
+    file = {};
+    file.error = ToMessageText("The file " + path +
+                               " could not be read: there is not enough memory for its lines.");
+  }
   return file;
 }

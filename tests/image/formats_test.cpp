@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "files_support.h"
 #include "image/FileIo.h"
@@ -196,6 +201,30 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     EXPECT_FALSE(f.open(image, dir.File(""))) << f.name << ": a folder";
   }
   EXPECT_FALSE(image.OpenRTFile(dir.File("missing")));
+}
+
+// A file within the limit that does not fit in what memory is left is a file
+// that cannot be read, not the end of the program.
+TEST_F(Formats, AFileThatDoesNotFitInMemoryIsAReadFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator ends the program instead of failing an allocation";
+#endif
+  const std::string path = dir.File("big.icf");
+  WriteAll(path, "");
+  std::filesystem::resize_file(path, 8 << 20);
+  const auto readWithLittleRoom = [&] {
+    // Room for what the process holds now and a little more, not for the file.
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (2 << 20);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    const FileBytes file = ReadFileBytes(path, kImageFileLimit);
+    std::fputs(file.error.c_str(), stderr);
+    std::_Exit(file.ok ? 1 : 0);
+  };
+  EXPECT_EXIT(readWithLittleRoom(), ::testing::ExitedWithCode(0),
+              "could not be read: there is not enough memory for its 8388608 bytes");
 }
 
 TEST_F(Formats, ReadersDropDataPastTheImage) {
