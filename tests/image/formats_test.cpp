@@ -209,9 +209,11 @@ TEST_F(Formats, AFileThatDoesNotFitInMemoryIsAReadFailure) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "the sanitizer's allocator ends the program instead of failing an allocation";
 #endif
-  const std::string path = dir.File("big.icf");
+  const std::string path = dir.File("big.txt");
   WriteAll(path, "");
-  std::filesystem::resize_file(path, 8 << 20);
+  // Larger than any free block a test process keeps in its heap, so the read
+  // needs new address space.
+  std::filesystem::resize_file(path, kTextFileLimit.maxSize);
   const auto readWithLittleRoom = [&] {
     // Room for what the process holds now and a little more, not for the file.
     long pages = 0;
@@ -219,12 +221,12 @@ TEST_F(Formats, AFileThatDoesNotFitInMemoryIsAReadFailure) {
     const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (2 << 20);
     const rlimit limit{room, room};
     setrlimit(RLIMIT_AS, &limit);
-    const FileBytes file = ReadFileBytes(path, kImageFileLimit);
+    const FileBytes file = ReadFileBytes(path, kTextFileLimit);
     std::fputs(file.error.c_str(), stderr);
     std::_Exit(file.ok ? 1 : 0);
   };
   EXPECT_EXIT(readWithLittleRoom(), ::testing::ExitedWithCode(0),
-              "could not be read: there is not enough memory for its 8388608 bytes");
+              "could not be read: there is not enough memory for its 67108864 bytes");
 }
 
 TEST_F(Formats, ReadersDropDataPastTheImage) {
