@@ -1,9 +1,9 @@
 #include "mainwindow/Main.h"
 
-#include <QApplication>
+#include "platform/Application.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   QApplication::setApplicationName("Kestrane");
   return Main();
 }

@@ -36,7 +36,7 @@ std::string CopyFileBytes(const std::vector<CopyRecord>& buffer, int cols) {
   return out;
 }
 
-std::vector<CopyRecord> ParseCopyFile(std::string_view bytes, int cols) {
+std::vector<CopyRecord> ParseCopyFile(std::string_view bytes, int cols, int maxRows) {
   const int fields = std::clamp(cols, 0, static_cast<int>(CopyRecord{}.Cell.size()));
   std::vector<CopyRecord> rows;
   CopyRecord row;
@@ -57,8 +57,14 @@ std::vector<CopyRecord> ParseCopyFile(std::string_view bytes, int cols) {
     lineStarted = false;
   };
 
+  // Lines past the rows a paste can fill are never held: each one would be a
+  // whole record of cells.
+  const auto full = [&] {
+    const std::size_t held = rows.empty() ? 0 : rows.size() - 1;
+    return held >= static_cast<std::size_t>(std::max(maxRows, 0));
+  };
   std::size_t i = 0;
-  while (i < bytes.size()) {
+  while (i < bytes.size() && !full()) {
     const char c = bytes[i];
     if (c == '"' && text.empty()) {
       // A quoted field: up to the quote not doubled; what follows it up to

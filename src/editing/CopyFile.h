@@ -22,6 +22,6 @@ std::string CopyFileBytes(const std::vector<CopyRecord>& buffer, int cols);
 
 // The rows of a file's bytes as a copy buffer: element 0 empty, then one
 // element per line with fields 0 to `cols` - 1 in Cell[0] ... (missing
-// fields are ""; fields past them are dropped). No lines give an empty
-// vector.
-std::vector<CopyRecord> ParseCopyFile(std::string_view bytes, int cols);
+// fields are ""; fields past them are dropped), for the first `maxRows`
+// lines only. No lines give an empty vector.
+std::vector<CopyRecord> ParseCopyFile(std::string_view bytes, int cols, int maxRows);

@@ -9,6 +9,7 @@
 #include "image/FileIo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
 #include "mainwindow/Globals.h"
 #include "mainwindow/GridRedrawPause.h"
 #include "platform/MSFlexGrid.h"
@@ -18,6 +19,10 @@
 namespace {
 
 std::string CopyFilePath() { return AppPath() + "/tmp.dat"; }
+
+// A copy of all 450 rows is some tens of kilobytes: a "tmp.dat" larger than
+// any text file the program reads was not written by a copy.
+constexpr FileLimit kCopyFileLimit{kTextFileLimit.maxSize, "the file of copied cells"};
 
 void ShowInsertItem(QAction* separator, QAction* insert, const char* caption) {
   separator->setVisible(caption != nullptr);
@@ -64,10 +69,16 @@ int Form1::LoadCopyBuffer() {
   if (!pasteFromMemory_) {
     // A file from another running copy counts as much as one of our own; a
     // file that cannot be read leaves the buffer as it is.
-    const FileBytes file = ReadFileBytes(CopyFilePath());
+    const FileBytes file = ReadFileBytes(CopyFilePath(), kCopyFileLimit);
     if (file.ok) {
-      std::vector<CopyRecord> rows = ParseCopyFile(file.bytes, MSFlexGrid1->Cols());
+      // No paste reaches more rows than the grid has.
+      std::vector<CopyRecord> rows =
+          ParseCopyFile(file.bytes, MSFlexGrid1->Cols(), MSFlexGrid1->Rows() - 1);
       if (!rows.empty()) CopyBuffer = std::move(rows);
+    } else if (file.tooLarge) {
+      MsgBox(ToMessageText(file.error) + vbCrLf + "Nothing has been pasted.",
+             vbOKOnly | vbExclamation, kMsgTitle);
+      return 0;
     }
   }
   if (CopyBuffer.empty()) CopyBuffer.emplace_back();
@@ -77,8 +88,7 @@ int Form1::LoadCopyBuffer() {
 void Form1::CellPaste() {
   HideEditors();
   UndoCommand undo(*MSFlexGrid1);
-  LoadCopyBuffer();
-  PasteBuffer(static_cast<int>(CopyBuffer.size()) - 1);
+  PasteBuffer(LoadCopyBuffer());
 }
 
 void Form1::PasteBuffer(int maxRows) {

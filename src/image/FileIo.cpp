@@ -2,9 +2,27 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <system_error>
 
-FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize) {
+namespace {
+
+std::string TooLargeMessage(const std::string& path, std::uintmax_t size, const FileLimit& limit) {
+  return "The file " + path + " is too large to read: it holds " + std::to_string(size) +
+         " bytes, more than the " + std::to_string(limit.maxSize) + " bytes (" +
+         std::to_string(limit.maxSize / (1024 * 1024)) + " MiB) that " + limit.kind + " may hold.";
+}
+
+}  // namespace
+
+std::string FileTooLarge(const std::string& path, const FileLimit& limit) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size <= limit.maxSize) return {};
+  return TooLargeMessage(path, size, limit);
+}
+
+FileBytes ReadFileBytes(const std::string& path, const FileLimit& limit) {
   FileBytes file;
   std::error_code error;
   if (path.empty() || std::filesystem::is_directory(path, error)) {
@@ -23,11 +41,20 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize) {
     file.error = "The file " + path + " could not be read.";
     return file;
   }
-  if (static_cast<std::uintmax_t>(size) > maxSize) {
-    file.error = "The file " + path + " is too large to be an IC-R2 image file.";
+  if (static_cast<std::uintmax_t>(size) > limit.maxSize) {
+    file.error = TooLargeMessage(path, static_cast<std::uintmax_t>(size), limit);
+    file.tooLarge = true;
     return file;
   }
-  file.bytes.resize(static_cast<std::size_t>(size));
+  // Within the limit a file may still not fit in what memory is left: that
+  // is a file that cannot be read, not the end of the program.
+  try {
+    file.bytes.resize(static_cast<std::size_t>(size));
+  } catch (const std::bad_alloc&) {
+    file.error = "The file " + path + " could not be read: there is not enough memory for its " +
+                 std::to_string(size) + " bytes.";
+    return file;
+  }
   in.read(file.bytes.data(), size);
   if (in.gcount() != size) {
     file.error = "The file " + path + " could not be read.";
@@ -66,16 +93,22 @@ FileResult WriteFileReplacing(const std::string& path, std::string_view bytes) {
 
 TextLines SplitLines(std::string_view text) {
   TextLines result;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    result.lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  for (std::size_t start = 0; start < text.size();) {
+    const LineAt at = NextLine(text, start);
+    result.lines.push_back(at.line);
+    start = at.next;
   }
-  result.lastTerminated = start == text.size() && !text.empty();
-  if (start < text.size()) result.lines.push_back(text.substr(start));
+  result.lastTerminated = !text.empty() && (text.back() == '\r' || text.back() == '\n');
   return result;
+}
+
+LineAt NextLine(std::string_view text, std::size_t start) {
+  // A plain loop: find_first_of looks each byte up in the set of two.
+  std::size_t end = start;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  if (end == text.size()) return {text.substr(start), text.size()};
+  const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+  return {text.substr(start, end - start), end + (crLf ? 2 : 1)};
 }
 
 std::string OneLine(std::string_view text) {

@@ -14,11 +14,28 @@ struct FileBytes {
   bool ok = false;
   std::string bytes;
   std::string error;
+  bool tooLarge = false;  // refused for its size, unread
 };
-// No image file comes near this; a bigger one is refused rather than read.
-inline constexpr std::size_t kMaxImageFileSize = 16 * 1024 * 1024;
-// A file larger than `maxSize` bytes is refused as too large for an image.
-FileBytes ReadFileBytes(const std::string& path, std::size_t maxSize = kMaxImageFileSize);
+// The largest file a reader takes in, and what such a file is, for the
+// message that refuses a bigger one. A file is measured before it is read,
+// so a huge one costs no memory and changes nothing.
+struct FileLimit {
+  std::size_t maxSize;
+  const char* kind;  // "an IC-R2 image file"
+};
+// No image file comes near 16 MiB.
+inline constexpr FileLimit kImageFileLimit{16 * 1024 * 1024, "an IC-R2 image file"};
+// A CSV or TravelPlus file, a frequency list, a document scanned for
+// frequencies: all far below 64 MiB, the limit for every text the program
+// reads.
+inline constexpr FileLimit kTextFileLimit{64 * 1024 * 1024, "a text file"};
+// A file larger than the limit is refused with a message that names it, its
+// size and the limit.
+FileBytes ReadFileBytes(const std::string& path, const FileLimit& limit = kImageFileLimit);
+// That message when the file is larger than the limit; empty when it is not
+// or cannot be measured (its reader then says why). For a command that must
+// refuse a file before it changes anything.
+std::string FileTooLarge(const std::string& path, const FileLimit& limit);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over
 // the target, so a failed write never leaves a half-written or mixed file.
@@ -31,6 +48,13 @@ struct TextLines {
   bool lastTerminated = false;
 };
 TextLines SplitLines(std::string_view text);
+// The line that starts at byte `start` of the text (before its end), and
+// where the next line starts.
+struct LineAt {
+  std::string_view line;
+  std::size_t next;
+};
+LineAt NextLine(std::string_view text, std::size_t start);
 
 // The text with each CR and LF replaced by a blank, for a comment written
 // inside one line of a file.

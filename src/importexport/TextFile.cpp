@@ -1,27 +1,61 @@
 #include "importexport/TextFile.h"
 
-#include <limits>
+#include <new>
 
+#include "image/CodePage.h"
 #include "image/FileIo.h"
 #include "mainwindow/Form1Shared.h"
 
 namespace {
+
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view WithoutBom(std::string_view text) {
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  return text;
+}
+
+std::vector<std::string> LinesOf(std::string_view text, std::size_t maxLines) {
+  // Counted first, so the lines take exactly the room they need: a file of
+  // bare line ends is millions of empty lines.
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < text.size() && count < maxLines; at = NextLine(text, at).next)
+    ++count;
+  std::vector<std::string> lines;
+  lines.reserve(count);
+  for (std::size_t at = 0; lines.size() < count;) {
+    const LineAt line = NextLine(text, at);
+    lines.emplace_back(line.line);
+    at = line.next;
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::vector<std::string> TextLinesOf(std::string_view text) {
-  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
-  const TextLines split = SplitLines(text);
-  return std::vector<std::string>(split.lines.begin(), split.lines.end());
+  return LinesOf(WithoutBom(text), std::numeric_limits<std::size_t>::max());
 }
 
-TextFileLines ReadTextFileLines(const std::string& path) {
-  // Text files have no size limit of their own.
-  const FileBytes read = ReadFileBytes(path, std::numeric_limits<std::size_t>::max());
+TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
+  FileBytes read = ReadFileBytes(path, kTextFileLimit);
   TextFileLines file;
   file.ok = read.ok;
   // The message names the file by its native path; boxes take code-page bytes.
   file.error = ToMessageText(read.error);
-  if (read.ok) file.lines = TextLinesOf(read.bytes);
+  if (!read.ok) return file;
+  // The mark goes first: left in, it would count as UTF-8 itself and turn
+  // into a '?' before plain ASCII text; before Windows-1252 text it goes too.
+  if (std::string_view(read.bytes).starts_with(kUtf8Bom)) read.bytes.erase(0, kUtf8Bom.size());
+  const std::string text = FileTextInCp1252(std::move(read.bytes));
+  // Short lines cost more than their bytes: a file of millions of them may
+  // not fit where its bytes did.
+  try {
+    file.lines = LinesOf(text, maxLines);
+  } catch (const std::bad_alloc&) {
+    file = {};
+    file.error = ToMessageText("The file " + path +
+                               " could not be read: there is not enough memory for its lines.");
+  }
   return file;
 }

@@ -4,6 +4,8 @@
 // their lines with LF alone), with a UTF-8 byte-order mark at the start
 // dropped so that it never sticks to the first field or header.
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +16,14 @@ struct TextFileLines {
   std::string error;  // why the file could not be read, as message box text
 };
 
-// The lines of a text, after the byte-order mark.
+// The lines of a text, after the byte-order mark. The text is Windows-1252
+// already (clipboard text is converted where it arrives).
 std::vector<std::string> TextLinesOf(std::string_view text);
 
-// The lines of a file; a file that cannot be opened or read gives ok false
-// and a sentence naming it.
-TextFileLines ReadTextFileLines(const std::string& path);
+// The first `maxLines` lines of a file (a command that can use no more asks
+// for no more). A file in UTF-8 (see FileTextInCp1252) is turned into
+// Windows-1252; any other file is read as Windows-1252. A file that cannot be
+// opened or read, or that is larger than any text file the program reads,
+// gives ok false and a sentence naming it.
+TextFileLines ReadTextFileLines(const std::string& path,
+                                std::size_t maxLines = std::numeric_limits<std::size_t>::max());

@@ -107,7 +107,9 @@ void Form1::TravelPlus() {
   frmTravelPlus options(this);
   // Closing the options dialog without OK leaves the grid alone.
   if (ShowModal(options) != QDialog::Accepted) return;
-  const TextFileLines file = ReadTextFileLines(chosen.path);
+  // Each record takes a row, so no more than the header and one line for
+  // every grid row can reach the grid.
+  const TextFileLines file = ReadTextFileLines(chosen.path, 1 + LastScanEdgeRow);
   if (!file.ok) {
     MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
     return;

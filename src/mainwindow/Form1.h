@@ -415,7 +415,8 @@ class Form1 : public QMainWindow {
   // anew, so its next store cannot write old values over the change.
   void RefreshAltPanel();
   // Rebuilds CopyBuffer from "tmp.dat" unless the last copy could not write
-  // the file; the number of rows it then holds.
+  // the file; the number of rows it then holds, or 0 (with a message) when
+  // the file is too large to be one a copy wrote.
   int LoadCopyBuffer();
   // Pastes at most `maxRows` buffer rows; the rest of CellPaste.
   void PasteBuffer(int maxRows);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "editing/Undo.h"
+#include "image/FileIo.h"
 #include "image/Module1.h"
 #include "image/Val.h"
 #include "image/clsICR2.h"
@@ -180,6 +181,12 @@ FileResult Form1::ReadImageFile(const std::string& path) {
 }
 
 bool Form1::OpenImageFile(const std::string& path, bool addToMRU) {
+  // A file too large to be an image is refused before the image is emptied,
+  // so what was loaded stays loaded, like a file that is not there.
+  if (const std::string tooLarge = FileTooLarge(path, kImageFileLimit); !tooLarge.empty()) {
+    MsgBox(ToMessageText(tooLarge), vbOKOnly | vbExclamation, kMsgTitle);
+    return false;
+  }
   ICR2Image.Init();
   // Another image replaces this one: Undo must never bring its channels back.
   ClearUndo();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <filesystem>
 
 #include "editing/editing_support.h"
 #include "image/FileIo.h"
@@ -144,6 +145,59 @@ TEST_F(Clipboard, UnwritableFolderPastesFromMemoryNeverAStaleFile) {
   ASSERT_TRUE(WriteFileReplacing(tmp, ",other,AM,,,,,,,,\r\n"));  // another running copy copied
   f.form.CellPaste();
   EXPECT_EQ(f.grid.TextMatrix(3, ColFreq), "other");
+}
+
+// A "tmp.dat" no copy could have written: one larger than any text file is
+// refused by name, size and limit and pastes nothing; one of many lines is
+// read only as far as the grid has rows.
+TEST_F(Clipboard, OversizedScratchFileIsRefusedAndLongOnesHoldOnlyTheGridsRows) {
+  const std::string tmp = dir.filePath("tmp.dat").toStdString();
+  f.Use(1, 3);
+  const auto before = f.Cells();
+  const std::uintmax_t limit = kTextFileLimit.maxSize;
+  const std::uintmax_t huge = std::uintmax_t{100} << 30;
+  struct Case {
+    std::uintmax_t size;
+    bool insert;       // Edit > Insert instead of Paste
+    const char* said;  // "" when the file is read
+  };
+  const Case cases[] = {
+      // One line of NULs in column 0, which no paste writes.
+      {limit, false, ""},
+      {limit + 1, false, "holds 67108865 bytes, more than the 67108864 bytes (64 MiB)"},
+      {limit + 1, true, "holds 67108865 bytes, more than the 67108864 bytes (64 MiB)"},
+      {huge, false, "holds 107374182400 bytes, more than the 67108864 bytes (64 MiB)"},
+      {huge, true, "holds 107374182400 bytes, more than the 67108864 bytes (64 MiB)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.size) + (c.insert ? " insert" : " paste"));
+    ASSERT_TRUE(WriteFileReplacing(tmp, ""));
+    std::filesystem::resize_file(tmp, c.size);  // sparse: no disk, no memory
+    MsgBoxScript boxes;
+    if (*c.said) boxes.Answer(vbOK, tmp + " is too large to read: it " + c.said);
+    Select(2, 1, 2, 1);
+    c.insert ? f.form.mnuInsert_Click() : f.form.CellPaste();
+    if (*c.said) {
+      ASSERT_EQ(boxes.Calls().size(), 1u);
+      EXPECT_TRUE(boxes.Calls()[0].prompt.ends_with(
+          " that the file of copied cells may hold.\r\nNothing has been pasted."));
+    }
+    EXPECT_EQ(f.Cells(), before);
+  }
+
+  // A hundred thousand empty lines: each would be a record of cells.
+  ASSERT_TRUE(WriteFileReplacing(tmp, std::string(100000, '\n')));
+  Select(1, 1, 1, 1);
+  f.form.CellPaste();
+  EXPECT_EQ(CopyBuffer.size(), 451u);
+  EXPECT_EQ(f.Cells(), before);
+  std::string lines;
+  for (int i = 1; i <= 460; ++i) lines += "," + std::to_string(i) + ".000,AM,,,,,,,,\r\n";
+  ASSERT_TRUE(WriteFileReplacing(tmp, lines));
+  Select(5, 1, 5, 1);
+  f.form.CellPaste();
+  EXPECT_EQ(CopyBuffer.size(), 451u);
+  EXPECT_EQ(Join(4, 1, 5, 2) + "|" + Join(450, 1, 450, 2), "||1.000|AM|446.000|AM");
 }
 
 TEST_F(Clipboard, HeaderRowIsNeverWrittenAndDisablesTheEditItems) {

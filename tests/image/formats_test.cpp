@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "files_support.h"
+#include "image/FileIo.h"
 #include "image/clsICR2.h"
 
 namespace {
@@ -173,6 +181,32 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     EXPECT_TRUE(IsReset(image)) << what;
     EXPECT_EQ(ArcTrailer, "kept\r\n") << what;
   }
+  // Sizes are checked before a byte is read: past the limit the message
+  // names the file, its size and the limit.
+  const std::uintmax_t limit = kImageFileLimit.maxSize;
+  const std::pair<std::uintmax_t, const char*> sizes[] = {
+      {limit, nullptr},  // read: each format makes of it what it can
+      {limit + 1,
+       " is too large to read: it holds 16777217 bytes, more than the 16777216 "
+       "bytes (16 MiB) that an IC-R2 image file may hold."},
+      {std::uintmax_t{100} << 30, " is too large to read: it holds 107374182400 bytes"},
+  };
+  for (int format = 0; format <= 4; ++format) {
+    for (const auto& [size, said] : sizes) {
+      const std::string what = std::to_string(format) + " " + std::to_string(size);
+      WriteAll(dir.File("huge"), "");
+      std::filesystem::resize_file(dir.File("huge"), size);  // sparse
+      LoadRandomImage(image, 15, {});
+      const FileResult result = format < 4 ? kFormats[format].open(image, dir.File("huge"))
+                                           : image.OpenRTFile(dir.File("huge"));
+      const std::string tooLarge = dir.File("huge") + (said ? said : " is too large");
+      EXPECT_EQ(result.error.find(tooLarge) != std::string::npos, said != nullptr)
+          << what << ": " << result.error;
+      if (!said) continue;
+      EXPECT_FALSE(result) << what;
+      EXPECT_TRUE(IsReset(image)) << what;
+    }
+  }
   for (const Format& f : kFormats) {
     const FileResult missing = f.open(image, dir.File("missing.x"));
     EXPECT_FALSE(missing) << f.name;
@@ -180,6 +214,32 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     EXPECT_FALSE(f.open(image, dir.File(""))) << f.name << ": a folder";
   }
   EXPECT_FALSE(image.OpenRTFile(dir.File("missing")));
+}
+
+// A file within the limit that does not fit in what memory is left is a file
+// that cannot be read, not the end of the program.
+TEST_F(Formats, AFileThatDoesNotFitInMemoryIsAReadFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's allocator ends the program instead of failing an allocation";
+#endif
+  const std::string path = dir.File("big.txt");
+  WriteAll(path, "");
+  // Larger than any free block a test process keeps in its heap, so the read
+  // needs new address space.
+  std::filesystem::resize_file(path, kTextFileLimit.maxSize);
+  const auto readWithLittleRoom = [&] {
+    // Room for what the process holds now and a little more, not for the file.
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t room = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (2 << 20);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    const FileBytes file = ReadFileBytes(path, kTextFileLimit);
+    std::fputs(file.error.c_str(), stderr);
+    std::_Exit(file.ok ? 1 : 0);
+  };
+  EXPECT_EXIT(readWithLittleRoom(), ::testing::ExitedWithCode(0),
+              "could not be read: there is not enough memory for its 67108864 bytes");
 }
 
 TEST_F(Formats, ReadersDropDataPastTheImage) {

@@ -1,14 +1,21 @@
 // File > Import From .CSV: the own layout back into its rows, any other text
-// as one frequency a line, and files that are not as expected.
+// as one frequency a line, and files that are not as expected; how every
+// text import reads UTF-8 and files too large to be text.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
 #include <functional>
 
 #include "importexport/exchange_support.h"
+#include "importexport/frmImportFile.h"
 #include "importexport/frmTravelPlus.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Globals.h"
+#include "platform/Cp1252.h"
 #include "platform/Modal.h"
 #include "platform/VbTextBox.h"
 
@@ -150,6 +157,113 @@ TEST_F(CsvImport, ImportsUnderTheAlternatePanelShowTheImportedRow) {
     g_.form.LoadAlt();
     import.run();
     EXPECT_EQ(g_.form.Text4->Text(), import.freq);
+  }
+}
+
+// Every text import reads its file alike: UTF-8 as its characters in the
+// code page, anything else as Windows-1252 unchanged, and a file larger than
+// any text file refused by name, size and limit before it is read.
+class TextImports : public ExchangeTest {
+ protected:
+  struct Import {
+    const char* what;
+    std::function<std::string(const std::string& comment)> file;  // a file carrying it
+    std::function<void(const std::string& path)> run;
+    std::function<std::string()> comment;  // what the import made of it
+  };
+  std::vector<Import> Imports() {
+    return {
+        {"CSV",
+         [](const std::string& comment) {
+           return kHeader + "\r\n0-00," + kClub + " " + comment + "\r\n";
+         },
+         [this](const std::string& path) {
+           dialogs_.Choose(path);
+           g_.form.mnuImport_Click();
+         },
+         [this] { return g_.grid.TextMatrix(1, ColComments).substr(5); }},
+        {"TravelPlus",
+         [](const std::string& comment) {
+           return "header\r\n\"US\",\"x\",\"y\",\"Region\",\"" + comment +
+                  "\",\"146.94\",\"\",\"W1\"\r\n";
+         },
+         [this](const std::string& path) {
+           SetModalRunner([](QDialog& dialog) {
+             static_cast<frmTravelPlus&>(dialog).Command1_Click();
+             return dialog.result();
+           });
+           dialogs_.Choose(path);
+           g_.form.mnuImportTPE_Click();
+           SetModalRunner({});
+         },
+         [this] { return g_.grid.TextMatrix(1, ColComments); }},
+        {"Frequency Import Tool",
+         [](const std::string& comment) { return "146.520 " + comment + "\r\n"; },
+         [this](const std::string& path) {
+           tool_.List1->clear();
+           tool_.Check2->setChecked(true);
+           dialogs_.Choose(path);
+           tool_.Command6->click();
+         },
+         [this] {
+           return tool_.List1->count() == 0 ? ""
+                                            : ToCp1252(tool_.List1->item(0)->text()).substr(10);
+         }},
+    };
+  }
+  frmImportFile tool_{g_.form};
+};
+
+TEST_F(TextImports, Utf8FilesAreReadAsTheirCharactersAndOthersAsTheyStand) {
+  const std::string cafe =
+      "Caf\xE9 \xDC"
+      "ber \xDF \x80"
+      "5";
+  const std::pair<std::string, std::string> cases[] = {
+      {"Caf\xC3\xA9 \xC3\x9C"
+       "ber \xC3\x9F \xE2\x82\xAC"
+       "5",
+       cafe},
+      {cafe, cafe},
+      {"Tokyo \xE6\x9D\xB1\xE4\xBA\xAC", "Tokyo ??"},
+      {"Caf\xC3\xA9 Caf\xC3", "Caf\xC3\xA9 Caf\xC3"},  // a lead byte cut off: not UTF-8
+  };
+  for (const Import& import : Imports()) {
+    for (const auto& [comment, read] : cases) {
+      for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        SCOPED_TRACE(std::string(import.what) + (mark.empty() ? "" : " with mark") + ": " + read);
+        g_.form.initgrid();
+        import.run(Write("in.txt", mark + import.file(comment)));
+        EXPECT_EQ(import.comment(), read);
+      }
+    }
+  }
+}
+
+TEST_F(TextImports, FilesTooLargeForTextAreRefusedBeforeTheyAreRead) {
+  g_.Use(1, 3);
+  const auto before = g_.Cells();
+  const std::uintmax_t limit = kTextFileLimit.maxSize;
+  const std::pair<std::uintmax_t, std::string> cases[] = {
+      {limit, ""},  // read: one line of NULs, which holds no frequency
+      {limit + 1, "holds 67108865 bytes, more than the 67108864 bytes (64 MiB) that a text file"},
+      {std::uintmax_t{100} << 30,
+       "holds 107374182400 bytes, more than the 67108864 bytes (64 MiB) that a text file"},
+  };
+  const std::vector<Import> imports = Imports();
+  for (const Import& import : imports) {
+    for (const auto& [size, said] : cases) {
+      // The imports share their reader: reading a whole 64 MiB once is enough.
+      if (said.empty() && &import != &imports[0]) continue;
+      SCOPED_TRACE(std::string(import.what) + " " + std::to_string(size));
+      const std::string path = Write("huge.txt", "");
+      std::filesystem::resize_file(path, size);  // sparse: no disk, no memory
+      if (!said.empty()) boxes_.Answer(vbOK, path + " is too large to read: it " + said);
+      import.run(path);
+      EXPECT_EQ(boxes_.Pending(), 0u);
+      EXPECT_EQ(g_.Cells(), before);
+      EXPECT_EQ(tool_.List1->count(), 0);
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <filesystem>
 
 #include "mainwindow/Globals.h"
 #include "platform/MSFlexGrid.h"
@@ -67,19 +68,25 @@ TEST_F(FilesTest, OpenAndSaveEveryFormat) {
   }
 }
 
-// A missing file changes nothing; a file that cannot be read leaves the
-// window in the nothing-loaded state, so nothing can be saved over it.
+// A missing file, or one too large to be an image, changes nothing; a file
+// that cannot be read leaves the window in the nothing-loaded state, so
+// nothing can be saved over it.
 TEST_F(FilesTest, AnOpenThatFails) {
   struct Case {
     const char* name;
-    const char* bytes;  // nullptr: no such file
+    const char* bytes;  // nullptr: no such file, or a sparse one of `size`
     const char* message;
+    std::uintmax_t size = 0;
   };
   const Case cases[] = {
       {"nothing-here.r2", nullptr, "This file does not exist."},
       {"short.r2", "not a clone stream\r\n", ""},
       {"bad.ic2", "zzzz\r\n", ""},
       {"notes.txt", "146.520\r\n", ""},
+      {"huge.icf", nullptr,
+       "huge.icf is too large to read: it holds 107374182400 bytes, more than the 16777216 "
+       "bytes (16 MiB) that an IC-R2 image file may hold.",
+       std::uintmax_t{100} << 30},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -87,6 +94,10 @@ TEST_F(FilesTest, AnOpenThatFails) {
     ICR2Image.Init();
     const std::string path = OpenAndEdit();
     if (c.bytes) WriteAll(File(c.name), c.bytes);
+    if (c.size) {
+      WriteAll(File(c.name), "");
+      std::filesystem::resize_file(File(c.name), c.size);
+    }
     MsgBoxScript boxes;
     boxes.Answer(vbNo, "data has changed");
     boxes.Answer(vbOK, c.message);

@@ -162,6 +162,16 @@ TEST(ReaderHelpers, LoadFileBytesExactShortLongEmptyMissing) {
   EXPECT_TRUE(LoadFileBytes(file.path(), dest).ok);
   EXPECT_EQ(dest, (Bytes{0, 0, 0, 0}));
 
+  // A huge file is read no further than dest reaches.
+  file.Write(Bytes{1, 2, 3});
+  const std::uintmax_t huge = std::uintmax_t{100} << 30;
+  std::filesystem::resize_file(file.path(), huge);  // sparse
+  EXPECT_TRUE(LoadFileBytes(file.path(), dest).ok);
+  EXPECT_EQ(dest, (Bytes{1, 2, 3, 0}));
+  dest.assign(4, 0xEE);
+  EXPECT_TRUE(LoadFileBytes(file.path(), dest, huge - 2).ok);
+  EXPECT_EQ(dest, (Bytes{0, 0, 0, 0}));
+
   // Failures keep what was there and say why in the runtime's words.
   dest.assign(4, 0xEE);
   EXPECT_EQ(LoadFileBytes(file.path() + ".missing", dest).error, "Error 53: File not found");

@@ -158,6 +158,13 @@ TEST(ICQ7File, FramesAreFoundWhereverTheyStand) {
     EXPECT_TRUE(result.ok) << what << ": " << result.error;
     EXPECT_EQ(ImageOf(radio), image.bytes) << what;
   }
+  // A huge file is read only as far as a stream can reach.
+  ScratchFile file(".q7");
+  file.Write(stream);
+  std::filesystem::resize_file(file.path(), std::uintmax_t{100} << 30);  // sparse
+  clsICQ7 radio;
+  EXPECT_TRUE(radio.OpenFile(file.path()).ok);
+  EXPECT_EQ(ImageOf(radio), image.bytes);
 }
 
 TEST(ICQ7File, BrokenStreamsAreReportedAndKeepTheImage) {
