@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QVBoxLayout>
 #include <memory>
 #include <string>
 #include <vector>
@@ -194,43 +193,41 @@ void PasteInto(VbTextBox& box, Paste way, const QString& text) {
   }
 }
 
-// Box a's KeyPress drops `dropAscii` and types 'Z' for 'y'; it holds "12"
-// with the caret at the end before each paste.
+// Box a's KeyPress drops `drop` and types 'Z' for 'y'; it holds "12" with the
+// caret at the end before each paste. `asked`: the characters KeyPress was
+// asked about, once each and in order.
 TEST_F(VbControls, APasteGoesThroughKeyPressAsTypedCharacters) {
   struct Case {
     Paste way;
     const char* pasted;
     const char* shown;
+    const char* asked;
     int drop = 'x';
     int limit = 0;
     const char* refused = "";
   };
   const Case cases[] = {
-      {Paste::CtrlV, "axyb", "12aZb"},
-      {Paste::ShiftInsert, "axyb", "12aZb"},
-      {Paste::Menu, "axyb", "12aZb"},
-      {Paste::Drop, "axyb", "12aZb"},
+      {Paste::CtrlV, "axyb", "12aZb", "axyb"},
+      {Paste::ShiftInsert, "axyb", "12aZb", "axyb"},
+      {Paste::Menu, "axyb", "12aZb", "axyb"},
+      {Paste::Drop, "axyb", "12aZb", "axyb"},
       // Line breaks and tabs are not handed on as keys (no Enter runs) and
       // stay out; so do characters the code page cannot hold.
-      {Paste::CtrlV, "3\r\n4\t5", "12345"},
-      {Paste::Drop, "3\n4", "1234"},
-      {Paste::Menu, "a\u2603\U0001F600b", "12ab"},
-      // Nothing kept: no change at all.
-      {Paste::CtrlV, "xxx", "12"},
-      {Paste::Drop, "x", "12"},
-      // The limit cuts what the filter kept.
-      {Paste::CtrlV, "axaxbc", "12aa", 'x', 4},
+      {Paste::CtrlV, "3\r\n4\t5", "12345", "345"},
+      {Paste::Drop, "3\n4", "1234", "34"},
+      {Paste::Menu, "a\u2603\U0001F600b", "12ab", "ab"},
+      {Paste::Drop, "xxx", "12", "xxx"},                   // nothing kept: no change at all
+      {Paste::CtrlV, "axaxbc", "12aa", "axaxbc", 'x', 4},  // the limit cuts what was kept
       // A refused character refuses the paste whole, even one the filter drops.
-      {Paste::Menu, "a\"b", "12", '"', 0, "\""},
-      {Paste::CtrlV, "ab", "12ab", '"', 0, "\""},
+      {Paste::Menu, "a\"b", "12", "", '"', 0, "\""},
+      {Paste::CtrlV, "ab", "12ab", "ab", '"', 0, "\""},
       // A filter that drops Ctrl+V itself takes no paste by that key; its
       // menu's Paste still goes through it.
-      {Paste::CtrlV, "axb", "12", 22},
-      {Paste::Menu, "axb", "12axb", 22},
+      {Paste::CtrlV, "axb", "12", "", 22},
+      {Paste::Menu, "axb", "12axb", "axb", 22},
   };
   for (const Case& c : cases) {
-    const QString pasted = QString::fromUtf8(c.pasted);
-    SCOPED_TRACE(pasted.toStdString() + " way " + std::to_string(static_cast<int>(c.way)));
+    SCOPED_TRACE(std::string(c.pasted) + " way " + std::to_string(static_cast<int>(c.way)));
     a.SetRefusedCharacters(c.refused);
     a.SetMaxLength(c.limit);
     a.SetText("12");
@@ -240,21 +237,15 @@ TEST_F(VbControls, APasteGoesThroughKeyPressAsTypedCharacters) {
     swapFrom = 'y';
     swapTo = 'Z';
     events.clear();
-    PasteInto(a, c.way, pasted);
+    PasteInto(a, c.way, QString::fromUtf8(c.pasted));
     EXPECT_EQ(a.Text(), c.shown);
-    // Each character the filter was asked about, once and in order.
     std::string asked;
     int changes = 0;
     for (const std::string& e : events) {
       if (e.starts_with("a press ") && e != "a press 22") asked += char(std::stoi(e.substr(8)));
       changes += e.starts_with("a change");
     }
-    std::string handable;
-    for (QChar ch : pasted)
-      if (ch.unicode() >= 32 && ch.unicode() < 127) handable += char(ch.unicode());
-    const bool refusedWhole = *c.refused && pasted.contains(QLatin1String(c.refused));
-    const bool keyDropped = c.way == Paste::CtrlV && c.drop == 22;
-    EXPECT_EQ(asked, refusedWhole || keyDropped ? "" : handable);
+    EXPECT_EQ(asked, c.asked);
     EXPECT_EQ(changes, std::string(c.shown) == "12" ? 0 : 1);
   }
 }
@@ -281,7 +272,6 @@ TEST_F(VbControls, ABoxWithoutKeyPressPastesEverything) {
   plain.show();
   for (Paste way : {Paste::CtrlV, Paste::ShiftInsert, Paste::Menu, Paste::Drop}) {
     plain.SetText("");
-    plain.SetFocus();
     PasteInto(plain, way, "-1\n,x");
     EXPECT_EQ(plain.Text(), "-1\n,x") << static_cast<int>(way);
   }
@@ -353,11 +343,9 @@ TEST_F(VbControls, PopupsMenuBarOtherWindowsAndClosingAreNoLeave) {
 // clicks nothing.
 TEST(VbCommandButtons, EnterClicksTheFocusedButtonAndNothingElse) {
   QDialog dialog;
-  auto* layout = new QVBoxLayout(&dialog);
   auto* step = new VbCommandButton("+", &dialog);
   auto* box = new VbTextBox(&dialog);
   auto* ok = new VbCommandButton("OK", &dialog);
-  for (QWidget* w : std::initializer_list<QWidget*>{step, box, ok}) layout->addWidget(w);
   std::string clicks;
   QObject::connect(step, &QPushButton::clicked, [&] { clicks += "+"; });
   QObject::connect(ok, &QPushButton::clicked, [&] { clicks += "ok"; });
