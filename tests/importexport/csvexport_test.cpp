@@ -14,22 +14,19 @@ namespace {
 class CsvExport : public ExchangeTest {
  protected:
   void SetUp() override {
-    // Comments with one and several commas, one opening with a quote, one
-    // that is a comma alone; a comma in a middle column too.
-    const std::tuple<int, int, const char*> cells[] = {{1, ColFreq, "146.520"},
-                                                       {1, ColMode, "FM"},
-                                                       {1, ColComments, "Caf\xE9, \"n\""},
-                                                       {2, ColFreq, "162.550"},
-                                                       {2, ColMode, "FM"},
-                                                       {2, ColStep, "12,5 KHz"},
-                                                       {2, ColComments, "NOAA WX, Ch 1, 162,550,"},
-                                                       {3, ColFreq, "1.000"},  // no mode: unused
-                                                       {3, ColComments, "\"a, b"},
-                                                       {400, ColMode, "FM"},
-                                                       {400, ColComments, ","},
-                                                       {401, ColFreq, "118.000"},
-                                                       {401, ColMode, "AM"}};
-    for (const auto& [row, col, text] : cells) g_.grid.SetTextMatrix(row, col, text);
+    // Comments with one and several commas, one opening with a quote (in row 3,
+    // unused: no mode), one that is a comma alone; a comma in a middle column.
+    const std::tuple<int, const char*, const char*, const char*, const char*> rows[] = {
+        {1, "146.520", "FM", "", "Caf\xE9, \"n\""},
+        {2, "162.550", "FM", "12,5 KHz", "NOAA WX, Ch 1, 162,550,"},
+        {3, "1.000", "", "", "\"a, b"},
+        {400, "", "FM", "", ","},
+        {401, "118.000", "AM", "", ""}};
+    for (const auto& [row, freq, mode, step, comments] : rows) {
+      for (const auto& [col, text] :
+           {std::pair{ColFreq, freq}, {ColMode, mode}, {ColStep, step}, {ColComments, comments}})
+        g_.grid.SetTextMatrix(row, col, text);
+    }
   }
   std::string Export(bool number, bool unused, bool quotes) {
     return GetExportData(g_.form, ExportOptions{number, unused, quotes});
@@ -71,12 +68,9 @@ TEST_F(CsvExport, EveryOptionRoundTripsThroughTheImport) {
     const bool number = options & 1, unused = options & 2, quotes = options & 4;
     const std::string text = Export(number, unused, quotes) + "\r\n";
     std::vector<std::string> expected(kGridRows, "||||||||");
-    if (unused) {
-      expected = before;
-    } else {
-      for (std::size_t k = 0; k < used.size(); ++k)
-        expected[number ? used[k] : static_cast<int>(k) + 1] = before[used[k]];
-    }
+    for (std::size_t k = 0; k < used.size(); ++k)
+      expected[number ? used[k] : static_cast<int>(k) + 1] = before[used[k]];
+    if (unused) expected = before;
     g_.form.initgrid();
     ImportText(text);
     for (int r = 1; r < kGridRows; ++r)
