@@ -46,7 +46,7 @@ TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
   if (!read.ok) return file;
   // The mark goes first: left in, it would count as UTF-8 itself and turn
   // into a '?' before plain ASCII text; before Windows-1252 text it goes too.
-  if (std::string_view(read.bytes).starts_with(kUtf8Bom)) read.bytes.erase(0, kUtf8Bom.size());
+  read.bytes.erase(0, read.bytes.size() - WithoutBom(read.bytes).size());
   const std::string text = FileTextInCp1252(std::move(read.bytes));
   // Short lines cost more than their bytes: a file of millions of them may
   // not fit where its bytes did.
