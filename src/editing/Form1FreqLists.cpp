@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "editing/Undo.h"
-#include "importexport/TextFile.h"
+#include "image/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Form1Shared.h"
@@ -107,7 +107,7 @@ void Form1::InsertList(const std::string& ListNum) {
   if (path.isEmpty()) return;
   const TextFileLines list = ReadListLines(path.toStdString());
   if (!list.ok) {
-    MsgBox(list.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(list.error), vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
   const std::vector<std::string>& lines = list.lines;

@@ -6,12 +6,13 @@
 #include "editing/Undo.h"
 #include "image/FileIo.h"
 #include "image/Module1.h"
+#include "image/TextFile.h"
 #include "importexport/CsvImport.h"
 #include "importexport/CsvText.h"
 #include "importexport/FreqScan.h"
-#include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
 #include "mainwindow/GridRedrawPause.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
@@ -25,7 +26,7 @@ void Form1::ImportCsv() {
   if (!chosen.ok || chosen.path.empty()) return;
   const TextFileLines file = ReadTextFileLines(chosen.path);
   if (!file.ok) {
-    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(file.error), vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
   // A file without our header is plain text, which ImportGeneric reads again
@@ -65,7 +66,7 @@ bool ImportCsvLines(Form1& form, const std::vector<std::string>& lines) {
 void Form1::ImportGeneric(const std::string& path) {
   const TextFileLines file = ReadTextFileLines(path);
   if (!file.ok) {
-    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(file.error), vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
   MSFlexGrid& grid = *MSFlexGrid1;

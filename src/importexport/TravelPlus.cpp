@@ -3,10 +3,11 @@
 #include "editing/Undo.h"
 #include "image/FileIo.h"
 #include "image/Module1.h"
-#include "importexport/TextFile.h"
+#include "image/TextFile.h"
 #include "importexport/frmTravelPlus.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
 #include "mainwindow/Globals.h"
 #include "platform/FileDialogs.h"
 #include "platform/MSFlexGrid.h"
@@ -111,7 +112,7 @@ void Form1::TravelPlus() {
   // every grid row can reach the grid.
   const TextFileLines file = ReadTextFileLines(chosen.path, 1 + LastScanEdgeRow);
   if (!file.ok) {
-    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(file.error), vbOKOnly | vbExclamation, kMsgTitle);
     return;
   }
   const int start = TPEStartRow == kStartAtLastEmptyRow ? GetLastEmptyRow() : TPEStartRow;

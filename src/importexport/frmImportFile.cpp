@@ -14,10 +14,11 @@
 
 #include "editing/Undo.h"
 #include "image/FileIo.h"
+#include "image/TextFile.h"
 #include "importexport/FreqScan.h"
-#include "importexport/TextFile.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
+#include "mainwindow/Form1Shared.h"
 #include "mainwindow/StepCounter.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252.h"
@@ -186,7 +187,7 @@ void frmImportFile::GetFreqData(const std::string& line) {
 bool frmImportFile::ImportData(const std::string& path) {
   const TextFileLines file = ReadTextFileLines(path);
   if (!file.ok) {
-    MsgBox(file.error, vbOKOnly | vbExclamation, kMsgTitle);
+    MsgBox(ToMessageText(file.error), vbOKOnly | vbExclamation, kMsgTitle);
     return false;
   }
   for (const std::string& line : file.lines) GetFreqData(line);

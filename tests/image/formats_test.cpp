@@ -6,9 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <tuple>
+#include <vector>
 
 #include "files_support.h"
 #include "image/FileIo.h"
+#include "image/TextFile.h"
 #include "image/clsICR2.h"
 
 namespace {
@@ -207,6 +211,31 @@ TEST_F(Formats, ReadersRefuseBrokenFilesAndLeaveTheImageNotLoaded) {
     EXPECT_FALSE(f.open(image, dir.File(""))) << f.name << ": a folder";
   }
   EXPECT_FALSE(image.OpenRTFile(dir.File("missing")));
+}
+
+// Text files: lines end at CR, LF or CR LF, a byte-order mark goes, UTF-8
+// becomes the code page, and no more lines are kept than asked for. A file
+// that cannot be read is named by its path as given.
+TEST_F(Formats, TextFileLines) {
+  constexpr std::size_t kAll = std::numeric_limits<std::size_t>::max();
+  const std::tuple<std::string, std::size_t, std::vector<std::string>> cases[] = {
+      {"a\r\nb\nc\rd", kAll, {"a", "b", "c", "d"}},
+      {"\xEF\xBB\xBFx\r\n\r\n", kAll, {"x", ""}},
+      {"Caf\xC3\xA9,\xE2\x82\xAC\r\n", kAll, {"Caf\xE9,\x80"}},
+      {"Caf\xE9\r\n", kAll, {"Caf\xE9"}},
+      {"a\nb\nc\n", 2, {"a", "b"}},
+      {"", kAll, {}},
+  };
+  for (const auto& [bytes, maxLines, lines] : cases) {
+    WriteAll(dir.File("t.csv"), bytes);
+    const TextFileLines file = ReadTextFileLines(dir.File("t.csv"), maxLines);
+    EXPECT_TRUE(file.ok) << bytes;
+    EXPECT_EQ(file.lines, lines) << bytes;
+  }
+  const TextFileLines missing = ReadTextFileLines(dir.File("gone \xC3\xA9.csv"));
+  EXPECT_FALSE(missing.ok);
+  EXPECT_TRUE(missing.lines.empty());
+  EXPECT_NE(missing.error.find("gone \xC3\xA9.csv"), std::string::npos) << missing.error;
 }
 
 // A file within the limit that does not fit in what memory is left is a file

@@ -1,8 +1,9 @@
 #pragma once
-// Text files and clipboard text as the imports read them: Windows-1252 bytes
-// split into lines at CR, LF or CR LF (files written on other systems end
-// their lines with LF alone), with a UTF-8 byte-order mark at the start
-// dropped so that it never sticks to the first field or header.
+// Text files and clipboard text as the imports and the frequency lists read
+// them: Windows-1252 bytes split into lines at CR, LF or CR LF (files written
+// on other systems end their lines with LF alone), with a UTF-8 byte-order
+// mark at the start dropped so that it never sticks to the first field or
+// header.
 
 #include <cstddef>
 #include <limits>
@@ -13,7 +14,9 @@
 struct TextFileLines {
   bool ok = false;
   std::vector<std::string> lines;
-  std::string error;  // why the file could not be read, as message box text
+  // Why the file could not be read: a sentence that names the file by its
+  // path as given (native text, which a message box must convert).
+  std::string error;
 };
 
 // The lines of a text, after the byte-order mark. The text is Windows-1252

@@ -1,10 +1,9 @@
-#include "importexport/TextFile.h"
+#include "image/TextFile.h"
 
 #include <new>
 
 #include "image/CodePage.h"
 #include "image/FileIo.h"
-#include "mainwindow/Form1Shared.h"
 
 namespace {
 
@@ -41,8 +40,7 @@ TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
   FileBytes read = ReadFileBytes(path, kTextFileLimit);
   TextFileLines file;
   file.ok = read.ok;
-  // The message names the file by its native path; boxes take code-page bytes.
-  file.error = ToMessageText(read.error);
+  file.error = std::move(read.error);
   if (!read.ok) return file;
   // The mark goes first: left in, it would count as UTF-8 itself and turn
   // into a '?' before plain ASCII text; before Windows-1252 text it goes too.
@@ -54,8 +52,8 @@ TextFileLines ReadTextFileLines(const std::string& path, std::size_t maxLines) {
     file.lines = LinesOf(text, maxLines);
   } catch (const std::bad_alloc&) {
     file = {};
-    file.error = ToMessageText("The file " + path +
-                               " could not be read: there is not enough memory for its lines.");
+    file.error =
+        "The file " + path + " could not be read: there is not enough memory for its lines.";
   }
   return file;
 }
