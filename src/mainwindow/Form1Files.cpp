@@ -5,12 +5,14 @@
 #include <QString>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "editing/Undo.h"
 #include "image/FileIo.h"
 #include "image/Module1.h"
 #include "image/Val.h"
 #include "image/clsICR2.h"
+#include "mainwindow/ChannelRules.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Form1Shared.h"
 #include "mainwindow/Globals.h"
@@ -77,6 +79,24 @@ std::vector<FileFilter> SaveFilters() {
 
 const std::string kModelName = "IC-R2";
 
+// The image's setters of columns 2 to 8, in the order a row is stored.
+using FieldSetter = void (clsICR2::*)(int, std::string_view);
+constexpr std::array<std::pair<int, FieldSetter>, 7> kFieldSetters = {{
+    {ColMode, &clsICR2::SetMode},
+    {ColSkip, &clsICR2::SetSkip},
+    {ColStep, &clsICR2::SetStep},
+    {ColRptSh, &clsICR2::SetDup},
+    {ColShift, &clsICR2::SetOffset},
+    {ColTsql, &clsICR2::SetTsql},
+    {ColTone, &clsICR2::SetTone},
+}};
+
+// Columns 2 to 8 of channel `ch`, each from the text `text(column)`.
+template <typename Text>
+void StoreFields(int ch, const Text& text) {
+  for (const auto& [col, set] : kFieldSetters) (ICR2Image.*set)(ch, text(col));
+}
+
 }  // namespace
 
 // ---- image and grid ----------------------------------------------------------
@@ -108,37 +128,31 @@ void Form1::Savegrid() {
   HideEditors();
   const MSFlexGrid& grid = *MSFlexGrid1;
   for (int n = 1; n <= kChannelCount; ++n) {
-    const std::string& freq = grid.TextMatrix(n, 1);
+    const std::string& freq = grid.TextMatrix(n, ColFreq);
     if (Val(freq) == 0) {
       ICR2Image.ClearMemory(n);
       continue;
     }
-    // A record that holds no channel (an emptied one is all 0xFF) gets the
-    // channel defaults first, so that a row with only a frequency never
-    // stores the empty record's step, duplex, skip or tone squelch bits.
+    // A cell left blank stores the channel default, never what the record
+    // held before: after rows are inserted, record n still holds the channel
+    // that has moved down, and a blank Tone would store the first tone. A
+    // record that held no channel (an emptied one is all 0xFF) gets every
+    // default first, so an unknown text over it keeps a default too.
+    const auto cell = [&](int col) -> std::string_view {
+      const std::string& text = grid.TextMatrix(n, col);
+      return TrimBlanksText(text).empty() ? kChannelDefaults[col] : text;
+    };
     if (!ICR2Image.IsValidMemory(n)) {
-      ICR2Image.SetMode(n, "FM");
-      ICR2Image.SetSkip(n, "OFF");
-      ICR2Image.SetStep(n, "5 KHz");
-      ICR2Image.SetDup(n, "SIMP");
-      ICR2Image.SetOffset(n, "0.000");
-      ICR2Image.SetTsql(n, "OFF");
-      ICR2Image.SetTone(n, "88.5");
+      StoreFields(n, [](int col) -> std::string_view { return kChannelDefaults[col]; });
     }
-    if (grid.TextMatrix(n, 4) == "9 KHz" && clsICR2::IsBCBFreq(std::string_view(freq))) {
+    if (grid.TextMatrix(n, ColStep) == "9 KHz" && clsICR2::IsBCBFreq(std::string_view(freq))) {
       ICR2Image.SetBCBFreq(n, freq);
     } else {
       ICR2Image.SetFreq(n, freq);
     }
-    ICR2Image.SetMode(n, grid.TextMatrix(n, 2));
-    ICR2Image.SetSkip(n, grid.TextMatrix(n, 3));
-    ICR2Image.SetStep(n, grid.TextMatrix(n, 4));
-    ICR2Image.SetDup(n, grid.TextMatrix(n, 5));
-    ICR2Image.SetOffset(n, grid.TextMatrix(n, 6));
-    ICR2Image.SetTsql(n, grid.TextMatrix(n, 7));
-    ICR2Image.SetTone(n, grid.TextMatrix(n, 8));
+    StoreFields(n, cell);
   }
-  for (int n = 1; n <= kChannelCount; ++n) ChannelComments[n] = grid.TextMatrix(n, 9);
+  for (int n = 1; n <= kChannelCount; ++n) ChannelComments[n] = grid.TextMatrix(n, ColComments);
 }
 
 // ---- the unsaved-changes question ------------------------------------------

@@ -73,6 +73,24 @@ TEST_F(FreqLists, AListGoesIntoTheRoomItOpensAndNeverPastRow400) {
   }
 }
 
+// Stored into the image, the list's channels take the defaults for the cells
+// they leave blank, not the settings of the channels they pushed down.
+TEST_F(FreqLists, InsertedChannelsAreStoredWithDefaultsNotThoseOfThePushedDownChannel) {
+  for (int bit = 0; bit < 8; ++bit)
+    ICR2Image.SetBit(kLoadedMarkAddress, bit, (kLoadedMark >> bit) & 1);
+  const std::string channel = "446.00625|FM|PSKIP|25 KHz|-DUP|5.000|ON|97.4|";
+  Put(4, channel);
+  f.form.Savegrid();
+  Write("Air.csv", "#,Freq,Mode\r\n1,120.000,AM\r\n2,121.500\r\n");
+  f.Select(4, 4);
+  f.form.InsertList("Air");
+  f.form.Savegrid();
+  f.form.FillGrid();
+  EXPECT_EQ(Row(4), "120.000|AM|OFF|5 KHz|SIMP|0.000|OFF|88.5|");
+  EXPECT_EQ(Row(5), "121.500|FM|OFF|5 KHz|SIMP|0.000|OFF|88.5|");
+  EXPECT_EQ(Row(6), channel);
+}
+
 TEST_F(FreqLists, NothingToInsertARefusalAndUndoLeaveTheGridAsItWas) {
   const std::pair<std::string, int> cases[] = {
       {"Ch,Freq\r\n", 0}, {"", 0}, {"h\r\n1,146.000\r\n", vbNo}, {"h\r\n1,146.000\r\n", vbYes}};

@@ -77,21 +77,38 @@ TEST_F(BindingTest, AFrequencyThatIsNotANumberClearsTheChannel) {
   }
 }
 
-TEST_F(BindingTest, ARowWithOnlyAFrequencyGetsTheChannelDefaults) {
-  // Channel 4 is an emptied record (all 0xFF): its step, duplex, skip and tone
-  // squelch bits would read "9 KHz", "+DUP", "PSKIP" and "ON". The empty Tone
-  // cell stores the first tone, as the tone setter does for any unknown text.
-  SetGridCell(4, 1, "146.940");
-  form_->Savegrid();
-  EXPECT_TRUE(ICR2Image.IsValidMemory(4));
-  form_->FillGrid();
-  EXPECT_EQ(RowCells(4),
-            (Cells{"", "146.940", "FM", "OFF", "5 KHz", "SIMP", "0.000", "OFF", "67.0", ""}));
-  // A channel that already holds one keeps its fields.
-  SetGridCell(2, 2, "");
-  SetGridCell(2, 5, "?");
-  RoundTrip();
-  EXPECT_EQ(RowCells(2), kImageChannels[1].cells);
+// A blank cell stores the channel default whatever the record held: after an
+// insert, record n still holds the channel pushed down to row n + 1. A text
+// no setter knows keeps the record's field.
+TEST_F(BindingTest, ABlankCellStoresTheDefaultAnUnknownTextKeepsTheField) {
+  const Cells defaults = {"", "146.940", "FM", "OFF", "5 KHz", "SIMP", "0.000", "OFF", "88.5", ""};
+  struct Case {
+    int row;  // 2 holds a channel with no default field, 4 an emptied record (all 0xFF)
+    Cells typed;
+    Cells stored;
+  };
+  const Case cases[] = {
+      {2, {"", "146.940"}, defaults},
+      {4, {"", "146.940"}, defaults},
+      {2, {"", "146.940", " ", "  ", " ", "", "  ", " ", "  "}, defaults},
+      {2,
+       {"", "146.940", "", "?", "", "?", "", "?", ""},
+       {"", "146.940", "FM", "SKIP", "5 KHz", "-DUP", "0.000", "ON", "88.5", ""}},
+      {4,
+       {"", "146.940", "", "?", "", "?", "", "?", ""},
+       {"", "146.940", "FM", "OFF", "5 KHz", "SIMP", "0.000", "OFF", "88.5", ""}},
+      {2,
+       {"", "146.940", "AM", "", "25 KHz", "", "", "ON", ""},
+       {"", "146.940", "AM", "OFF", "25 KHz", "SIMP", "0.000", "ON", "88.5", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "row " << c.row << " " << c.typed[2] << c.typed[3]);
+    MakeImage(ICR2Image);
+    form_->FillGrid();
+    SetRow(c.row, c.typed);
+    RoundTrip();
+    EXPECT_EQ(RowCells(c.row), c.stored);
+  }
 }
 
 TEST_F(BindingTest, NineKilohertzByTheStoredForm) {
