@@ -14,12 +14,20 @@ std::string GetExportData(Form1& form, const ExportOptions& options) {
     for (int c = firstCol; c < grid.Cols(); ++c) {
       if (c > firstCol) text += ',';
       const std::string& cell = grid.TextMatrix(r, c);
-      // The import would cut an unquoted cell at its comma and shift every
-      // later column, so a cell holding one is quoted whatever the option.
-      const bool quoted = options.useQuotes || cell.find(',') != std::string::npos;
-      if (quoted) text += '"';
-      text += cell;
-      if (quoted) text += '"';
+      // The import would cut an unquoted cell at its comma, or take its
+      // quotes for the marks of a quoted field, so such a cell is quoted
+      // whatever the option; inside quotes a quote is written twice.
+      const bool quoted = options.useQuotes || cell.find_first_of(",\"") != std::string::npos;
+      if (!quoted) {
+        text += cell;
+        continue;
+      }
+      text += '"';
+      for (char ch : cell) {
+        if (ch == '"') text += '"';
+        text += ch;
+      }
+      text += '"';
     }
     text += "\r\n";
   }

@@ -22,10 +22,11 @@ CsvLayout CsvLayoutOf(std::string_view firstLine);
 // A line that takes no row: blank, or the word "empty" in any case.
 bool IsSkippedCsvLine(std::string_view line);
 
-// The fields of a data line. A field that opens with a double quote runs to
-// the next double quote standing before a comma or at the end of the line,
-// commas included, and loses those two quotes; the export writes a cell that
-// holds a comma that way. Any other field ends at the next comma and loses one
-// trailing and then one leading double quote. Nothing is unescaped: a quote
-// inside a field stays as it stands.
+// The fields of a data line. A field that opens with a double quote runs, commas
+// included, to a lone double quote standing before a comma or at the end of
+// the line, and loses those two quotes; inside it two double quotes stand for
+// one, as spreadsheets and the export write them, and any other lone quote
+// stays as it stands (files written before quotes were doubled read as they
+// did). A field whose quote never closes, and any other field, ends at the
+// next comma and loses one trailing and then one leading double quote.
 std::vector<std::string> SplitCsvFields(std::string_view line);

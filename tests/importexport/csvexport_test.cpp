@@ -34,22 +34,25 @@ class CsvExport : public ExchangeTest {
 };
 
 TEST_F(CsvExport, TextByteForByte) {
-  // Only the cells that hold a comma are quoted without "Use Quotes".
+  // Without "Use Quotes" only the cells that hold a comma or a quote are
+  // quoted; inside quotes every quote is written twice.
   EXPECT_EQ(Export(true, false, false),
             "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n"
-            "0-00,146.520,FM,,,,,,,\"Caf\xE9, \"n\"\"\r\n"
+            "0-00,146.520,FM,,,,,,,\"Caf\xE9, \"\"n\"\"\"\r\n"
             "0-01,162.550,FM,,\"12,5 KHz\",,,,,\"NOAA WX, Ch 1, 162,550,\"\r\n"
             "7-49,,FM,,,,,,,\",\"\r\n0A,118.000,AM,,,,,,,\r\n");
   EXPECT_EQ(
       Export(false, false, true),
       "\"Freq\",\"Mode\",\"Skip\",\"Step\",\"RPT SH\",\"Shift\",\"TSQL\",\"Tone\","
-      "\"Comments\"\r\n\"146.520\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\"Caf\xE9, \"n\"\"\r\n"
+      "\"Comments\"\r\n\"146.520\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\"Caf\xE9, \"\"n\"\"\"\r\n"
       "\"162.550\",\"FM\",\"\",\"12,5 KHz\",\"\",\"\",\"\",\"\",\"NOAA WX, Ch 1, 162,550,\"\r\n"
       "\"\",\"FM\",\"\",\"\",\"\",\"\",\"\",\"\",\",\"\r\n"
       "\"118.000\",\"AM\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
   const std::string all = Export(true, true, false);
   EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 451);
-  EXPECT_NE(all.find("\r\n0-02,1.000,,,,,,,,\"\"a, b\"\r\n"), std::string::npos);
+  EXPECT_NE(all.find("\r\n0-02,1.000,,,,,,,,\"\"\"a, b\"\r\n"), std::string::npos);
+  g_.grid.SetTextMatrix(1, ColComments, "end\"");  // a quote without a comma is quoted too
+  EXPECT_NE(Export(true, false, false).find(",\"end\"\"\"\r\n"), std::string::npos);
   g_.form.initgrid();
   EXPECT_EQ(Export(true, false, false),
             "#,Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone,Comments\r\n");
@@ -57,7 +60,17 @@ TEST_F(CsvExport, TextByteForByte) {
 
 TEST_F(CsvExport, EveryOptionRoundTripsThroughTheImport) {
   // Labelled files return to their rows, packed ones fill the top rows in
-  // the order they were written; every cell comes back whole, commas and all.
+  // the order they were written; every cell comes back whole, commas and
+  // quotes and all.
+  const char* const quoted[] = {"Say \"hi\", ok", "5\" dish, big", "\"",    "\"\"",  "\"quoted\"",
+                                "a\"\"b",         "x\",y",         "end\"", "\",\"", "\"\"\","};
+  const auto fill = [&] {
+    for (int k = 0; k < static_cast<int>(std::size(quoted)); ++k) {
+      g_.grid.SetTextMatrix(10 + k, ColMode, k % 2 ? "\"AM" : "FM");
+      g_.grid.SetTextMatrix(10 + k, ColComments, quoted[k]);
+    }
+  };
+  fill();
   std::vector<std::string> before(kGridRows);
   std::vector<int> used;
   for (int r = 1; r < kGridRows; ++r) {
@@ -78,6 +91,7 @@ TEST_F(CsvExport, EveryOptionRoundTripsThroughTheImport) {
           << "number " << number << " unused " << unused << " quotes " << quotes << " row " << r;
     g_.form.initgrid();
     SetUp();
+    fill();
   }
 }
 

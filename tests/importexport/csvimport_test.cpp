@@ -58,10 +58,14 @@ TEST_F(CsvImport, LinesLandInTheirRowsAndNowhereElse) {
       {"quoted fields holding commas keep the later columns in place",
        kHeader + "\r\n\"0-04\",146.520,\"F,M\",OFF,\"5 KHz\",SIMP,0.000,OFF,88.5,\"WX, Ch 1,\"\r\n",
        {{5, "146.520|F,M|OFF|5 KHz|SIMP|0.000|OFF|88.5|WX, Ch 1,"}}},
-      {"packed: a quote inside a quoted field stays, one after it ends it",
+      {"packed, as a spreadsheet writes quotes: doubled inside quoted fields",
        "Freq,Mode,Skip,Step,RPT SH,Shift,TSQL,Tone\r\n"
-       "\"1,5\",\"Caf\xE9, \"n\"\",\"\"\",\"x\",y\",\"z\",\"1\"2\",\"\r\n",
-       {{1, "1,5|Caf\xE9, \"n\"|\"|x|y|z|1\"2||"}}},
+       "\"He said \"\"hi\"\", ok\",\"5\"\" dish\",\"\"\"\",\"\",\"a\"\"\"\"b\",x\"y,"
+       "\"end\"\"\",\"x\"\",y\",\"\"\"q\"\"\"\r\n",
+       {{1, "He said \"hi\", ok|5\" dish|\"||a\"\"b|x\"y|end\"|x\",y|\"q\""}}},
+      {"a lone quote inside a quoted field stays, one before a comma ends it",
+       kHeader + "\r\n0-06,\"1\"2\",\"Say \"hi\", ok\",x\r\n",
+       {{7, "1\"2|Say \"hi| ok|x|||||"}}},
       {"a quote that never closes: the rest splits at every comma",
        kHeader + "\r\n0-05,\"146.520,FM,\"OFF\"x,5 KHz,SIMP\r\n",
        {{6, "146.520|FM|OFF\"x|5 KHz|SIMP||||"}}},
