@@ -26,7 +26,7 @@ bool IsSkippedCsvLine(std::string_view line);
 // included, to a lone double quote standing before a comma or at the end of
 // the line, and loses those two quotes; inside it two double quotes stand for
 // one, as spreadsheets and the export write them, and any other lone quote
-// stays as it stands (files written before quotes were doubled read as they
-// did). A field whose quote never closes, and any other field, ends at the
+// stays as it stands (so files written before quotes were doubled read as
+// they did wherever they can). A field whose quote never closes, and any other field, ends at the
 // next comma and loses one trailing and then one leading double quote.
 std::vector<std::string> SplitCsvFields(std::string_view line);
