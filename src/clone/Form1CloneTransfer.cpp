@@ -117,6 +117,7 @@ void Form1::ReadFromICR2() {
 
 void Form1::mnuWrite_Click() {
   if (transferRunning_) return;
+  StoreAltPanel();
   Savegrid();
   WriteToICR2();
 }

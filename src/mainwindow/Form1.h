@@ -149,6 +149,11 @@ class Form1 : public QMainWindow {
   void LoadAltGUI();
   void LoadAlt();
   void SaveAlt();
+  // While the panel is shown: its edits, which live in its controls until
+  // stored, into the grid (SaveAlt), a box still being typed in taken as
+  // leaving it takes it. For the commands that save or send the image or ask
+  // whether it changed; the imports store the grid without it.
+  void StoreAltPanel();
   void mnuAltInterface_Click();
   void mnuBank_Click(int bank);  // Go To > Bank 0 to Bank 7
 

@@ -294,6 +294,14 @@ void Form1::SaveAlt() {
   if (Combo7->ListIndex() >= 0) grid.SetTextMatrix(r, ColStep, Combo7->Text());
 }
 
+void Form1::StoreAltPanel() {
+  if (Frame2->isHidden()) return;
+  // A menu or toolbar command leaves the focus where it was.
+  if (Text4->HasFocus()) Text4_LostFocus();
+  if (Text5->HasFocus()) Text5_LostFocus();
+  SaveAlt();
+}
+
 void Form1::ClearAlt() {
   Text2->SetText(std::to_string(AltRow));
   Text3->SetText("");

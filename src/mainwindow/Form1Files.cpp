@@ -158,6 +158,7 @@ void Form1::Savegrid() {
 // ---- the unsaved-changes question ------------------------------------------
 
 bool Form1::QuerySaveChanges() {
+  StoreAltPanel();
   Savegrid();
   // An image that is not loaded holds nothing to save (and Save refuses it).
   if (!ICR2Image.IsFileLoaded() || !ICR2Image.IsDataChanged()) return true;
@@ -303,6 +304,7 @@ bool Form1::WriteImage(int format, const std::string& path) {
 }
 
 void Form1::mnuSaveOnly_Click() {
+  StoreAltPanel();
   Savegrid();
   if (RefuseUnloadedSave()) return;
   if (CurrentFile.empty()) {
@@ -338,6 +340,7 @@ void Form1::mnuSave_Click() {
   if (format == kNoFormat) {
     format = chosen.filterIndex >= kR2 && chosen.filterIndex <= kTr2 ? chosen.filterIndex : kR2;
   }
+  StoreAltPanel();
   Savegrid();
   std::string path = chosen.path;
   // Only the file name is looked at: folders named like "radio.d" are common.

@@ -6,6 +6,7 @@
 #include <QAction>
 
 #include "clone/CloneRig_support.h"
+#include "platform/VbTextBox.h"
 
 namespace {
 
@@ -175,6 +176,10 @@ TEST(Upload, TheReceiverTakesEveryFrameOfTheImageWithTheGridsEdits) {
   CloneRig rig;
   LoadIntoWindow(rig, RandomImage(11));
   rig.form.MSFlexGrid1->SetTextMatrix(3, 1, "");  // channel 3 emptied in the grid
+  rig.form.mnuAltInterface_Click();  // and channel 5 edited in the panel, not yet stored
+  AltRow = 5;
+  rig.form.LoadAlt();
+  rig.form.Text4->SetText("146.52");
   rig.form.mnuWrite_Click();
 
   EXPECT_TRUE(rig.boxes.Calls().empty());
@@ -188,6 +193,7 @@ TEST(Upload, TheReceiverTakesEveryFrameOfTheImageWithTheGridsEdits) {
   ASSERT_EQ(upload.image.size(), 4032u);
   EXPECT_EQ(std::vector<std::uint8_t>(upload.image.begin() + 16, upload.image.begin() + 24),
             std::vector<std::uint8_t>(8, 0xFF));
+  EXPECT_EQ(ICR2Image.GetFreq(5), "146.520");
   EXPECT_EQ(rig.sim.Received().size(), 10u + 11617u);
   EXPECT_TRUE(rig.PortClosed());
   EXPECT_FALSE(frmProgress::IsLoaded());

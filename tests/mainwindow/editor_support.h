@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "platform/VbComboBox.h"
 #include "platform/VbTextBox.h"
 #include "support/PlatformDoubles.h"
+#include "support/UserInput.h"
 
 namespace editor_test {
 
@@ -45,13 +45,7 @@ class EditorTest : public ::testing::Test {
     form = std::make_unique<Form1>();
     form->Form_Load();
     form->EnableGUI();
-    form->show();
-    form->activateWindow();
-    QElapsedTimer wait;
-    wait.start();
-    while (QApplication::activeWindow() != form.get() && wait.elapsed() < 2000)
-      QApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), form.get());
+    ASSERT_TRUE(ShowActive(*form));
     grid = form->MSFlexGrid1;
     grid->SetFocus();
   }

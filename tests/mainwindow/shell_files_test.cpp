@@ -9,8 +9,10 @@
 #include "platform/MSFlexGrid.h"
 #include "platform/Runtime.h"
 #include "platform/Settings.h"
+#include "platform/VbTextBox.h"
 #include "shell_support.h"
 #include "support/RealFileDialog.h"
+#include "support/UserInput.h"
 
 namespace shell_test {
 namespace {
@@ -23,6 +25,14 @@ class FilesTest : public ShellTest {
     const std::string path = WriteImageFile("start.r2");
     LoadAndOpen(path);
     SetGridCell(1, 9, "edited");
+    return path;
+  }
+  // A new main window with the ".r2" test image open; its path.
+  std::string OpenInNewWindow() {
+    form_ = std::make_unique<Form1>();
+    ICR2Image.Init();
+    const std::string path = WriteImageFile("start.r2");
+    LoadAndOpen(path);
     return path;
   }
   bool SavedWithEdit(const std::string& path) {
@@ -150,10 +160,7 @@ TEST_F(FilesTest, UnsavedChangesQuestion) {
   const std::string saveAsPath = File("saved-as.r2");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    form_ = std::make_unique<Form1>();
-    ICR2Image.Init();
-    const std::string path = WriteImageFile("start.r2");
-    LoadAndOpen(path);
+    const std::string path = OpenInNewWindow();
     form_->AddToMRU(other);
     if (c.answer) SetGridCell(1, 9, "edited");
     if (c.noFile) form_->CurrentFile.clear();
@@ -196,6 +203,77 @@ TEST_F(FilesTest, UnsavedChangesQuestion) {
       EXPECT_EQ(boxes.Calls().at(0).buttons, vbYesNoCancel | vbExclamation);
       EXPECT_EQ(boxes.Calls().at(0).title, "IC-R2 Kestrane");
     }
+  }
+}
+
+// With the alternate panel shown, what it holds goes into the file that
+// Save, Save As or the unsaved-changes question writes, and closing asks
+// about it; a frequency still being typed is taken as leaving the box takes
+// it. A panel only looked at changes no byte.
+TEST_F(FilesTest, TheAlternatePanelsEditIsSaved) {
+  enum class Via { Save, SaveAs, Question, Close };
+  struct Case {
+    const char* what;
+    Via via;
+    std::string typed;  // into the empty channel 4's frequency box; "" none
+    bool tab;           // leave the box before the command
+    const char* stored;
+  };
+  const Case cases[] = {
+      {"save", Via::Save, "145.5", true, "145.500"},
+      {"save, still in the box", Via::Save, "2000", false, "1599.995"},
+      {"save as", Via::SaveAs, "145.5", true, "145.500"},
+      {"the question before open", Via::Question, "145.5", false, "145.500"},
+      {"closing asks", Via::Close, "145.5", true, nullptr},
+      {"only looked at", Via::Save, "", false, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = OpenInNewWindow();
+    const std::string before = ReadAll(path);
+    ASSERT_TRUE(ShowActive(*form_));
+    if (!form_->mnuAltInterface->isChecked()) form_->mnuAltInterface_Click();  // stored on
+    for (const int row : {1, 2, 3, 50, 401, 4}) {  // every channel, then an empty one
+      AltRow = row;
+      form_->LoadAlt();
+    }
+    if (!c.typed.empty()) {
+      form_->Text4->SetFocus();
+      for (const char ch : c.typed)
+        SendKey(*form_->Text4, ch == '.' ? int{Qt::Key_Period} : ch, {}, QString(QChar(ch)));
+      if (c.tab) SendKey(*form_->Text4, Qt::Key_Tab);
+    }
+    MsgBoxScript boxes;
+    FileDialogScript dialogs;
+    std::string written = path;
+    if (c.via == Via::Save) form_->mnuSaveOnly_Click();
+    if (c.via == Via::SaveAs) {
+      written = File("as.r2");
+      dialogs.Choose(written, 1);
+      form_->mnuSave_Click();
+    }
+    if (c.via == Via::Question) {
+      boxes.Answer(vbYes, "The IC-R2 data has changed.");
+      dialogs.Cancel();  // the open dialog
+      form_->mnuOpen_Click();
+    }
+    if (c.via == Via::Close) {
+      boxes.Answer(vbCancel, "The IC-R2 data has changed.");
+      bool cancel = false;
+      form_->Form_Unload(cancel);
+      EXPECT_TRUE(cancel);
+    }
+    EXPECT_EQ(boxes.Pending(), 0u);
+    if (!c.stored) {
+      if (c.via == Via::Save) {
+        EXPECT_EQ(ReadAll(path), before);
+      }
+      continue;
+    }
+    clsICR2 image;
+    ASSERT_TRUE(image.OpenFile(written));
+    EXPECT_EQ(image.GetFreq(4), c.stored);
+    EXPECT_EQ(image.GetTone(4), "100.0");
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -22,16 +21,6 @@
 #include "support/UserInput.h"
 
 namespace {
-
-bool ShowActive(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  QElapsedTimer wait;
-  wait.start();
-  while (QApplication::activeWindow() != &window && wait.elapsed() < 2000)
-    QApplication::processEvents();
-  return QApplication::activeWindow() == &window;
-}
 
 // A shown, active window holding two text boxes, two combos and a button,
 // every event of the controls written to `events` in the order it ran.

@@ -133,9 +133,7 @@ TEST(SettingsDialogs, UserCommentIsPaddedTrimmedAndKeepsEveryByte) {
 
 TEST(SettingsDialogs, PriorityStepsWrapAndLeavingTheBoxClampsIt) {
   frmPriority dialog;
-  dialog.show();
-  dialog.activateWindow();
-  while (QApplication::activeWindow() != &dialog) QApplication::processEvents();
+  ASSERT_TRUE(ShowActive(dialog));
   // Actions: "+", "-", "l" leave the box, or typed characters.
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"1100", "+", "1"}, {"1099", "+", "1100"}, {"", "+", "1"},

@@ -17,6 +17,7 @@
 #include "settings/frmPriority.h"
 #include "settings/frmSetMode1.h"
 #include "support/PlatformDoubles.h"
+#include "support/UserInput.h"
 
 namespace {
 
@@ -44,9 +45,7 @@ TEST(SettingsKeyboard, FocusOnOpeningAndTabOrder) {
   };
   for (const auto& [make, expected] : cases) {
     std::unique_ptr<QDialog> dialog = make();
-    dialog->show();
-    dialog->activateWindow();
-    while (QApplication::activeWindow() != dialog.get()) QApplication::processEvents();
+    ASSERT_TRUE(ShowActive(*dialog));
     std::string seen = FocusName();
     for (std::size_t tabs = std::count(expected.begin(), expected.end(), ' '); tabs > 0; --tabs) {
       QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);

@@ -4,9 +4,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+
+bool ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  QElapsedTimer wait;
+  wait.start();
+  while (QApplication::activeWindow() != &window && wait.elapsed() < 2000)
+    QApplication::processEvents();
+  return QApplication::activeWindow() == &window;
+}
 
 void SendKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent event(QEvent::KeyPress, key, modifiers, text);

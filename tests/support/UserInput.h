@@ -9,6 +9,10 @@
 class QLineEdit;
 class QWidget;
 
+// Shows the window and makes it the active one, as a click on it would;
+// false when it did not become active within two seconds.
+bool ShowActive(QWidget& window);
+
 void SendKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = {});
 void PressEnter(QWidget& target);
