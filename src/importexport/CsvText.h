@@ -22,11 +22,12 @@ CsvLayout CsvLayoutOf(std::string_view firstLine);
 // A line that takes no row: blank, or the word "empty" in any case.
 bool IsSkippedCsvLine(std::string_view line);
 
-// The fields of a data line. A field that opens with a double quote runs, commas
-// included, to a lone double quote standing before a comma or at the end of
-// the line, and loses those two quotes; inside it two double quotes stand for
-// one, as spreadsheets and the export write them, and any other lone quote
-// stays as it stands (so files written before quotes were doubled read as
-// they did wherever they can). A field whose quote never closes, and any other field, ends at the
-// next comma and loses one trailing and then one leading double quote.
+// The fields of a data line. A field that opens with a double quote runs,
+// commas included, to a lone double quote standing before a comma or at the
+// end of the line, and loses those two quotes; inside it two double quotes
+// stand for one, as spreadsheets and the export write them, and any other
+// lone quote stays as it stands (so files written before quotes were doubled
+// read as they did wherever they can). A field whose quote never closes, and
+// any other field, ends at the next comma and loses one trailing and then one
+// leading double quote.
 std::vector<std::string> SplitCsvFields(std::string_view line);
