@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "image/FileIo.h"
+
 namespace {
 
 bool NeedsQuotes(std::string_view text) {
@@ -9,16 +11,11 @@ bool NeedsQuotes(std::string_view text) {
 }
 
 void AppendField(std::string& out, std::string_view text) {
-  if (!NeedsQuotes(text)) {
+  if (NeedsQuotes(text)) {
+    AppendCsvQuoted(out, text);
+  } else {
     out += text;
-    return;
   }
-  out += '"';
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
 }
 
 }  // namespace

@@ -119,6 +119,15 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
+void AppendCsvQuoted(std::string& out, std::string_view text) {
+  out += '"';
+  for (char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};

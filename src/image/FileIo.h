@@ -60,6 +60,10 @@ LineAt NextLine(std::string_view text, std::size_t start);
 // inside one line of a file.
 std::string OneLine(std::string_view text);
 
+// Appends the text as a quoted CSV field: between double quotes, each double
+// quote inside written twice.
+void AppendCsvQuoted(std::string& out, std::string_view text);
+
 // The text without blanks at either end.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "importexport/CsvExport.h"
 
+#include "image/FileIo.h"
 #include "mainwindow/ChannelGrid.h"
 #include "mainwindow/Form1.h"
 #include "platform/MSFlexGrid.h"
@@ -17,17 +18,11 @@ std::string GetExportData(Form1& form, const ExportOptions& options) {
       // The import would cut an unquoted cell at its comma, or take its
       // quotes for the marks of a quoted field, so such a cell is quoted
       // whatever the option; inside quotes a quote is written twice.
-      const bool quoted = options.useQuotes || cell.find_first_of(",\"") != std::string::npos;
-      if (!quoted) {
+      if (options.useQuotes || cell.find_first_of(",\"") != std::string::npos) {
+        AppendCsvQuoted(text, cell);
+      } else {
         text += cell;
-        continue;
       }
-      text += '"';
-      for (char ch : cell) {
-        if (ch == '"') text += '"';
-        text += ch;
-      }
-      text += '"';
     }
     text += "\r\n";
   }
