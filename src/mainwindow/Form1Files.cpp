@@ -139,8 +139,8 @@ void Form1::Savegrid() {
     // record that held no channel (an emptied one is all 0xFF) gets every
     // default first, so an unknown text over it keeps a default too.
     const auto cell = [&](int col) -> std::string_view {
-      const std::string& text = grid.TextMatrix(n, col);
-      return TrimBlanksText(text).empty() ? kChannelDefaults[col] : text;
+      const std::string_view text = grid.TextMatrix(n, col);
+      return TrimBlanksText(text).empty() ? std::string_view(kChannelDefaults[col]) : text;
     };
     if (!ICR2Image.IsValidMemory(n)) {
       StoreFields(n, [](int col) -> std::string_view { return kChannelDefaults[col]; });
